@@ -1,0 +1,29 @@
+#pragma once
+
+namespace mossaline {
+
+/// Where the last-position marker stands for a grid line, and which cell a marker position names.
+namespace marker_grid {
+
+/// Marker Left for a grid column.
+constexpr int left_of(int column) { return 1600 + 600 * column; }
+/// Marker Top for a grid row.
+constexpr int top_of(int row) { return 900 + 600 * row; }
+
+/// Cell index named by a marker position; the row term uses 800, not 900, so a marker on
+/// its grid lands a sixth of a row past the cell and rounds back onto it.
+int cell_at(int left, int top);
+
+} // namespace marker_grid
+
+/// Where the hover marker stands for a grid line: 50 twips up and left of the last-position marker.
+namespace hover_grid {
+
+/// Hover marker Left for a grid column.
+constexpr int left_of(int column) { return 1550 + 600 * column; }
+/// Hover marker Top for a grid row.
+constexpr int top_of(int row) { return 850 + 600 * row; }
+
+} // namespace hover_grid
+
+} // namespace mossaline
