@@ -1,0 +1,31 @@
+#include "sound/sdl_cue_player.h"
+#include "sound/sound_folder.h"
+#include "ui/clock_random_source.h"
+#include "ui/form1.h"
+#include "ui/form1_widget.h"
+#include "ui/repainting_cue_player.h"
+
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+
+    mossaline::Module1 module;
+    mossaline::SdlCuePlayer speaker(mossaline::program_folder() / "sound");
+    mossaline::RepaintingCuePlayer cues(speaker);
+    mossaline::ClockRandomSource random;
+    // EXIT ends the run at once: no further event of any window may be handled.
+    const auto end_program = [] {
+        std::fflush(nullptr);
+        std::_Exit(EXIT_SUCCESS);
+    };
+    mossaline::Form1 form(module, cues, random, end_program);
+    mossaline::Form1Widget window(form);
+    cues.set_repaint([&window] { window.repaint_now(); });
+    window.load();
+    return QApplication::exec();
+}

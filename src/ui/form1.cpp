@@ -1,0 +1,280 @@
+#include "ui/form1.h"
+
+#include "game/bands.h"
+#include "game/grid.h"
+#include "game/jump_scan.h"
+#include "game/marker_grid.h"
+#include "game/move_judge.h"
+#include "game/rounding.h"
+#include "ui/form1_design.h"
+
+#include <cmath>
+#include <string>
+
+namespace mossaline {
+
+namespace {
+
+// One channel of a flicker colour: 150..250, halfway values to the even neighbour.
+int light_channel(float draw) { return static_cast<int>(std::nearbyint(100.0 * draw + 150.0)); }
+
+// Loops over grid cells stop at the last slot; grid positions 79..81 have no shapes.
+constexpr int kLastSlot = 78;
+
+} // namespace
+
+Form1::Form1(Module1& module, CuePlayer& cues, RandomSource& random, std::function<void()> end_program)
+    : window(form1_design())
+    , Label1(window.control("Label1"))
+    , Label2(window.control("Label2"))
+    , Label4(window.control("Label4"))
+    , Label5(window.control("Label5"))
+    , Shape1(window.control("Shape1"))
+    , Shape4(window.control("Shape4"))
+    , Shape5(window.control("Shape5"))
+    , Image2(window.control("Image2"))
+    , Image3(window.control("Image3"))
+    , Frame1(window.control("Frame1"))
+    , Check1(window.control("Check1"))
+    , Check2(window.control("Check2"))
+    , Check3(window.control("Check3"))
+    , Check4(window.control("Check4"))
+    , Check5(window.control("Check5"))
+    , Timer1(window.control("Timer1"))
+    , Timer2(window.control("Timer2"))
+    , Shape2(window, "Shape2", 44)
+    , Shape3(window, "Shape3", kLastGridIndex)
+    , Shape7(window, "Shape7", kLastGridIndex)
+    , module_(module)
+    , cues_(cues)
+    , random_(random)
+    , end_program_(std::move(end_program))
+{
+    for (int n = 1; n <= 8; ++n)
+        Option[static_cast<std::size_t>(n)] = &window.control("Option" + std::to_string(n));
+}
+
+void Form1::Form_Load()
+{
+    Label5.caption = "44";
+    module_.sound_on = 1;
+    module_.show_moves = 0;
+    module_.show_last = 0;
+    module_.show_count = 1;
+    set_start_position(module_.board);
+    module_.marbles_left = 44;
+    play(Cue::ChimeUp);
+}
+
+void Form1::Form_Click()
+{
+    const int source = marker_grid::cell_at(Shape5.box.left, Shape5.box.top);
+    // The click carries no position: it is judged where the pointer was last seen.
+    const double x = module_.pointer_x_value();
+    const double y = module_.pointer_y;
+    if (const auto row = row_band(x, y))
+        Shape5.box.top = marker_grid::top_of(*row);
+    if (const auto column = column_band(x, y))
+        Shape5.box.left = marker_grid::left_of(*column);
+    const int target = marker_grid::cell_at(Shape5.box.left, Shape5.box.top);
+
+    Cue cue = Cue::Normal;
+    switch (judge_move(module_.board, source, target)) {
+    case MoveVerdict::Jump:
+        make_jump(source, target);
+        cue = Cue::Gain;
+        break;
+    case MoveVerdict::Refused:
+        cue = Cue::Loss;
+        break;
+    case MoveVerdict::NotALine:
+        break;
+    }
+    play(cue);
+    if (module_.show_moves == 1)
+        possible_moves();
+    count_left();
+    if (module_.moves_possible == 0)
+        show_result();
+}
+
+void Form1::make_jump(int source, int target)
+{
+    const int middle = (source + target) / 2;
+    apply_jump(module_.board, source, target);
+    Shape3(source)->visible = false;
+    Shape7(source)->visible = false;
+    Shape3(target)->visible = true;
+    Shape7(target)->visible = true;
+    Shape3(middle)->visible = false;
+    Shape7(middle)->visible = false;
+    --module_.marbles_left;
+    Label5.caption = std::to_string(module_.marbles_left);
+}
+
+void Form1::show_result()
+{
+    if (!result_)
+        result_ = std::make_unique<Result>(module_, cues_);
+    result_->Show();
+}
+
+void Form1::Form_MouseMove(float x, float y)
+{
+    Timer1.enabled = false;
+    Label1.fore_colour = colours::kCommandRest;
+    Label2.fore_colour = colours::kCommandRest;
+    if (const auto row = row_band(x, y))
+        Shape4.box.top = hover_grid::top_of(*row);
+    if (const auto column = column_band(x, y))
+        Shape4.box.left = hover_grid::left_of(*column);
+    module_.pointer_x = x;
+    module_.pointer_y = round_half_even_16(y);
+}
+
+void Form1::Label1_MouseMove()
+{
+    module_.hover_label = 0;
+    Timer1.enabled = true;
+}
+
+void Form1::Label2_MouseMove()
+{
+    module_.hover_label = -1;
+    Timer1.enabled = true;
+}
+
+void Form1::Label1_Click()
+{
+    play(Cue::Bird);
+    end_program_();
+}
+
+void Form1::Label2_Click()
+{
+    restart();
+    Label1.fore_colour = colours::kCommandRest;
+    Label2.fore_colour = colours::kCommandRest;
+    for (int i = 1; i <= kLastSlot; ++i) {
+        if (Control* disc = Shape3(i))
+            disc->visible = true;
+        if (Control* highlight = Shape7(i))
+            highlight->visible = true;
+    }
+    Shape3(kCentreCell)->visible = false;
+    Shape7(kCentreCell)->visible = false;
+    Label5.caption = "44";
+    if (module_.show_moves == 1)
+        possible_moves();
+    if (module_.sound_on == 1) {
+        cues_.play(Cue::Normal);
+        cues_.play(Cue::RingIn);
+        cues_.play(Cue::RingIn);
+    }
+}
+
+void Form1::Check1_Click()
+{
+    Frame1.visible = Check1.checked == 1;
+    // Setting a box from here does not raise its handler: the variables already hold
+    // these values and what depends on them is already in force.
+    Check2.checked = module_.show_moves;
+    Check3.checked = module_.show_last;
+    Check4.checked = module_.show_count;
+    Check5.checked = module_.sound_on;
+}
+
+void Form1::Check2_Click()
+{
+    module_.show_moves = Check2.checked;
+    if (Check2.checked == 1)
+        possible_moves();
+    else
+        reset_marble_colours();
+}
+
+void Form1::Check3_Click()
+{
+    module_.show_last = Check3.checked;
+    Shape5.visible = Check3.checked == 1;
+}
+
+void Form1::Check4_Click()
+{
+    module_.show_count = Check4.checked;
+    Label4.visible = Check4.checked == 1;
+    Label5.visible = Check4.checked == 1;
+}
+
+void Form1::Check5_Click()
+{
+    module_.sound_on = Check5.checked;
+    Image2.visible = module_.sound_on == 1;
+    Image3.visible = module_.sound_on == 1;
+}
+
+void Form1::set_board_colour(int option) { Shape1.fill_colour = Option[static_cast<std::size_t>(option)]->back_colour; }
+
+void Form1::Option1_Click() { set_board_colour(1); }
+void Form1::Option2_Click() { set_board_colour(2); }
+void Form1::Option3_Click() { set_board_colour(3); }
+void Form1::Option4_Click() { set_board_colour(4); }
+void Form1::Option5_Click() { set_board_colour(5); }
+void Form1::Option6_Click() { set_board_colour(6); }
+void Form1::Option7_Click() { set_board_colour(7); }
+void Form1::Option8_Click() { set_board_colour(8); }
+
+void Form1::Timer1_Timer()
+{
+    random_.reseed();
+    Control& label = module_.hover_label == -1 ? Label2 : Label1;
+    const float red = random_.next();
+    const float green = random_.next();
+    const float blue = random_.next();
+    label.fore_colour = Colour::rgb(light_channel(red), light_channel(green), light_channel(blue));
+}
+
+void Form1::Timer2_Timer()
+{
+    random_.reseed();
+    if (static_cast<int>(std::floor(10.0 * random_.next())) != 5)
+        return;
+    const bool twice = static_cast<int>(std::floor(2.0 * random_.next())) == 1;
+    if (module_.sound_on != 1)
+        return;
+    if (twice) {
+        cues_.play(Cue::One);
+        cues_.play(Cue::One);
+    } else {
+        cues_.play(Cue::Two);
+    }
+}
+
+void Form1::reset_marble_colours()
+{
+    for (int i = 1; i <= kLastSlot; ++i)
+        if (Control* disc = Shape3(i))
+            disc->fill_colour = colours::kPlainMarble;
+}
+
+void Form1::possible_moves()
+{
+    reset_marble_colours();
+    for_each_open_jump(module_.board, [this](const OpenJump& jump) { Shape3(jump.from)->fill_colour = colours::kMovableMarble; });
+}
+
+void Form1::count_left() { module_.moves_possible = count_open_jumps(module_.board); }
+
+void Form1::restart()
+{
+    set_start_position(module_.board);
+    module_.marbles_left = 44;
+}
+
+void Form1::play(Cue cue)
+{
+    if (module_.sound_on == 1)
+        cues_.play(cue);
+}
+
+} // namespace mossaline

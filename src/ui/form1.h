@@ -1,0 +1,109 @@
+#pragma once
+
+#include "game/module1.h"
+#include "sound/cue_player.h"
+#include "ui/control_array.h"
+#include "ui/random_source.h"
+#include "ui/result.h"
+#include "ui/window_model.h"
+
+#include <array>
+#include <functional>
+#include <memory>
+
+namespace mossaline {
+
+/// The main window's controls and event handlers, free of any toolkit so tests can drive them.
+class Form1 {
+public:
+    /// Builds the window from its design; `end_program` ends the process when EXIT is clicked.
+    Form1(Module1& module, CuePlayer& cues, RandomSource& random, std::function<void()> end_program);
+    Form1(const Form1&) = delete;
+    Form1& operator=(const Form1&) = delete;
+
+    WindowModel window; ///< every control of the window
+
+    Control& Label1;  ///< EXIT
+    Control& Label2;  ///< RESTART
+    Control& Label4;  ///< "Marbles left :"
+    Control& Label5;  ///< the count of marbles left
+    Control& Shape1;  ///< the board disc
+    Control& Shape4;  ///< the hover marker
+    Control& Shape5;  ///< the last-position marker, source of the next move
+    Control& Image2;  ///< picture left of the title
+    Control& Image3;  ///< picture right of the title
+    Control& Frame1;  ///< the options panel
+    Control& Check1;  ///< "OPTIONS"
+    Control& Check2;  ///< "Show possible moves"
+    Control& Check3;  ///< "Show last position"
+    Control& Check4;  ///< "Show marbles left"
+    Control& Check5;  ///< "Play sound"
+    Control& Timer1;  ///< flicker of the hovered command label
+    Control& Timer2;  ///< ambient cues
+    ControlArray Shape2; ///< hole rings, elements 0..44
+    ControlArray Shape3; ///< marble discs, by cell index
+    ControlArray Shape7; ///< marble highlights, by cell index
+    std::array<Control*, 9> Option{}; ///< colour buttons 1..8; element 0 is unused
+
+    /// Start-up: the shared state, the start position, the count and the start cue.
+    void Form_Load();
+    /// A click on the window's surface: moves the last-position marker and judges the move.
+    void Form_Click();
+    /// Pointer motion over the surface, in twips.
+    void Form_MouseMove(float x, float y);
+    /// Pointer motion over EXIT.
+    void Label1_MouseMove();
+    /// Pointer motion over RESTART.
+    void Label2_MouseMove();
+    /// EXIT: the farewell cue, then the end of the program.
+    void Label1_Click();
+    /// RESTART: the start position again, with its cues.
+    void Label2_Click();
+    /// "OPTIONS" toggled: opens or closes the panel and shows the settings in its boxes.
+    void Check1_Click();
+    /// "Show possible moves" toggled.
+    void Check2_Click();
+    /// "Show last position" toggled.
+    void Check3_Click();
+    /// "Show marbles left" toggled.
+    void Check4_Click();
+    /// "Play sound" toggled.
+    void Check5_Click();
+    void Option1_Click(); ///< board colour light orange
+    void Option2_Click(); ///< board colour pale green
+    void Option3_Click(); ///< board colour teal
+    void Option4_Click(); ///< board colour pale pink
+    void Option5_Click(); ///< board colour green
+    void Option6_Click(); ///< board colour brown
+    void Option7_Click(); ///< board colour dark grey
+    void Option8_Click(); ///< board colour navy
+    /// Colour-effect tick: a random light colour for the hovered command label.
+    void Timer1_Timer();
+    /// Ambient tick: now and then an ambient cue.
+    void Timer2_Timer();
+
+    /// Colours light yellow every marble that has an open jump, every other one grey.
+    void possible_moves();
+    /// Counts the open jumps into the shared state.
+    void count_left();
+    /// Resets the board model to the start position; touches no control.
+    void restart();
+
+    /// The report window, or nullptr before the first game end.
+    Result* result() { return result_.get(); }
+
+private:
+    void make_jump(int source, int target);
+    void show_result();
+    void set_board_colour(int option);
+    void play(Cue cue);
+    void reset_marble_colours();
+
+    Module1& module_;
+    CuePlayer& cues_;
+    RandomSource& random_;
+    std::function<void()> end_program_;
+    std::unique_ptr<Result> result_;
+};
+
+} // namespace mossaline

@@ -1,0 +1,136 @@
+#include "ui/form1_widget.h"
+
+#include "ui/twips.h"
+
+namespace mossaline {
+
+Form1Widget::Form1Widget(Form1& form)
+    : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint)
+    , form_(form)
+    , surface_(new ControlSurface(form.window, *this, this))
+    , natives_(form.window, this)
+{
+    setWindowTitle(QString::fromStdString(form.window.design().caption));
+    setFixedSize(surface_->size());
+    connect_handlers();
+}
+
+Form1Widget::~Form1Widget() = default;
+
+void Form1Widget::connect_handlers()
+{
+    const auto forward = [this](const std::string& name, void (Form1::*handler)()) {
+        natives_.on_click(name, [this, handler] {
+            (form_.*handler)();
+            sync();
+        });
+    };
+    forward("Check1", &Form1::Check1_Click);
+    forward("Check2", &Form1::Check2_Click);
+    forward("Check3", &Form1::Check3_Click);
+    forward("Check4", &Form1::Check4_Click);
+    forward("Check5", &Form1::Check5_Click);
+    forward("Option1", &Form1::Option1_Click);
+    forward("Option2", &Form1::Option2_Click);
+    forward("Option3", &Form1::Option3_Click);
+    forward("Option4", &Form1::Option4_Click);
+    forward("Option5", &Form1::Option5_Click);
+    forward("Option6", &Form1::Option6_Click);
+    forward("Option7", &Form1::Option7_Click);
+    forward("Option8", &Form1::Option8_Click);
+    connect(&timer1_, &QTimer::timeout, this, [this] {
+        form_.Timer1_Timer();
+        sync();
+    });
+    connect(&timer2_, &QTimer::timeout, this, [this] {
+        form_.Timer2_Timer();
+        sync();
+    });
+}
+
+void Form1Widget::load()
+{
+    form_.Form_Load();
+    sync();
+    show();
+}
+
+void Form1Widget::sync()
+{
+    natives_.sync();
+    sync_timer(timer1_, form_.Timer1);
+    sync_timer(timer2_, form_.Timer2);
+    surface_->update();
+    sync_result();
+}
+
+void Form1Widget::repaint_now()
+{
+    sync();
+    surface_->repaint();
+    if (result_widget_ && result_widget_->isVisible())
+        result_widget_->surface()->repaint();
+}
+
+void Form1Widget::sync_timer(QTimer& timer, const Control& design)
+{
+    // A start request while the timer runs keeps its period: the next tick is not delayed.
+    if (design.enabled && !timer.isActive())
+        timer.start(design.interval_ms);
+    else if (!design.enabled && timer.isActive())
+        timer.stop();
+}
+
+void Form1Widget::sync_result()
+{
+    Result* result = form_.result();
+    if (result && result->loaded() && !result_widget_) {
+        result_widget_ = std::make_unique<ResultWidget>(*result, [this] { sync(); });
+        // Opens centred over the main window.
+        const QRect frame = frameGeometry();
+        result_widget_->move(frame.center() - result_widget_->rect().center());
+    }
+    if (!result_widget_)
+        return;
+    result_widget_->sync();
+    if (!result->loaded()) {
+        // Unloading from inside the report's own button handler: delete once it returns.
+        result_widget_.release()->deleteLater();
+    }
+}
+
+void Form1Widget::surface_moved(float x, float y)
+{
+    form_.Form_MouseMove(x, y);
+    sync();
+}
+
+void Form1Widget::surface_clicked()
+{
+    form_.Form_Click();
+    sync();
+}
+
+void Form1Widget::control_moved(const Control& control)
+{
+    if (&control == &form_.Label1)
+        form_.Label1_MouseMove();
+    else if (&control == &form_.Label2)
+        form_.Label2_MouseMove();
+    else
+        return;
+    sync();
+}
+
+void Form1Widget::control_clicked(const Control& control)
+{
+    if (&control == &form_.Label1)
+        form_.Label1_Click();
+    else if (&control == &form_.Label2)
+        form_.Label2_Click();
+    else
+        return;
+    sync();
+}
+
+} // namespace mossaline

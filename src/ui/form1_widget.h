@@ -1,0 +1,59 @@
+#pragma once
+
+#include "ui/control_surface.h"
+#include "ui/form1.h"
+#include "ui/native_controls.h"
+#include "ui/pointer_sink.h"
+#include "ui/result_widget.h"
+
+#include <QTimer>
+#include <QWidget>
+#include <memory>
+
+namespace mossaline {
+
+/// The main window on screen: renders the model, forwards events to its handlers and
+/// keeps the native controls, the timers and the report window in step.
+class Form1Widget : public QWidget, private PointerSink {
+    Q_OBJECT
+public:
+    /// A fixed-size top-level window for `form`; nothing runs until load().
+    explicit Form1Widget(Form1& form);
+    ~Form1Widget() override;
+
+    /// Runs the load handler (with its start cue), then shows the window.
+    void load();
+    /// Brings every view up to date with the model and schedules a repaint.
+    void sync();
+    /// Like sync(), but paints at once: used before a cue blocks the thread.
+    void repaint_now();
+
+    /// The painted surface.
+    ControlSurface* surface() const { return surface_; }
+    /// The native controls.
+    NativeControls& natives() { return natives_; }
+    /// The report window while it is loaded, otherwise nullptr.
+    ResultWidget* result_widget() const { return result_widget_.get(); }
+    /// The colour-effect timer.
+    const QTimer& timer1() const { return timer1_; }
+    /// The ambient timer.
+    const QTimer& timer2() const { return timer2_; }
+
+private:
+    void surface_moved(float x, float y) override;
+    void surface_clicked() override;
+    void control_moved(const Control& control) override;
+    void control_clicked(const Control& control) override;
+    void connect_handlers();
+    void sync_timer(QTimer& timer, const Control& design);
+    void sync_result();
+
+    Form1& form_;
+    ControlSurface* surface_;
+    NativeControls natives_;
+    QTimer timer1_;
+    QTimer timer2_;
+    std::unique_ptr<ResultWidget> result_widget_;
+};
+
+} // namespace mossaline

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "ui/window_model.h"
+
+#include <QHash>
+#include <QString>
+#include <functional>
+
+class QAbstractButton;
+class QWidget;
+
+namespace mossaline {
+
+/// The native widgets of a window (check boxes, option buttons, frames, push buttons and the
+/// labels inside frames), made from the design and kept in step with the model.
+class NativeControls {
+public:
+    /// Creates a widget for every native control of `window` as a child of `host`.
+    NativeControls(WindowModel& window, QWidget* host);
+
+    /// Runs `handler` after the player has toggled, selected or pressed the named control,
+    /// once the model holds the control's new state.
+    void on_click(const std::string& name, std::function<void()> handler);
+
+    /// Brings visibility, checked and selected states and colours in line with the model.
+    void sync();
+
+    /// The widget made for a control, or nullptr.
+    QWidget* widget(const std::string& name) const;
+
+private:
+    void create(Control& control, QWidget* host);
+    void clicked(Control& control, bool checked);
+
+    WindowModel& window_;
+    QHash<QString, QWidget*> widgets_;
+    QHash<QString, std::function<void()>> handlers_;
+};
+
+} // namespace mossaline
