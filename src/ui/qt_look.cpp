@@ -5,6 +5,10 @@
 
 namespace mossaline {
 
+namespace {
+constexpr int kDesignFaceStretch = 88;
+} // namespace
+
 QFont design_font(double points)
 {
     if (points <= 0)
@@ -16,6 +20,9 @@ QFont design_font(double points)
     // dpi the platform reports; the device-pixel ratio scales it like everything else.
     font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
     font.setWeight(QFont::Normal);
+    // The design's face is narrower than Liberation Sans; condensing keeps captions such as
+    // the title inside the boxes they were designed for.
+    font.setStretch(kDesignFaceStretch);
     return font;
 }
 

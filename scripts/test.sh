@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs the whole test suite headless.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${MOSSALINE_BUILD_DIR:-$root/build}
+"$root/scripts/install-deps.sh"
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMOSSALINE_TESTS=ON
+cmake --build "$build"
+export QT_QPA_PLATFORM=offscreen
+ctest --test-dir "$build" --output-on-failure -j "$(nproc)"

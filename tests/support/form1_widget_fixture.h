@@ -1,0 +1,47 @@
+#pragma once
+
+#include "pointer.h"
+#include "recording_cue_player.h"
+#include "scripted_random.h"
+
+#include "game/module1.h"
+#include "ui/form1.h"
+#include "ui/form1_widget.h"
+#include "ui/repainting_cue_player.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace mossaline::testing {
+
+/// The real main window, offscreen, with recorded cues and scripted draws, wired as the
+/// game wires it (the screen is brought up to date before every cue).
+class Form1WidgetFixture : public ::testing::Test {
+protected:
+    Module1 module;
+    RecordingCuePlayer recorded;
+    RepaintingCuePlayer cues{recorded};
+    ScriptedRandom random;
+    int exits = 0;
+    Form1 form{module, cues, random, [this] { ++exits; }};
+    std::unique_ptr<Form1Widget> window;
+
+    void SetUp() override
+    {
+        window = std::make_unique<Form1Widget>(form);
+        cues.set_repaint([this] { window->repaint_now(); });
+    }
+    void TearDown() override { window.reset(); }
+
+    /// Loads and shows the window, then forgets the start cue.
+    void load()
+    {
+        window->load();
+        recorded.played.clear();
+    }
+    /// Pointer events on the window's painted surface.
+    Pointer pointer() { return Pointer(window->surface()); }
+};
+
+} // namespace mossaline::testing

@@ -1,0 +1,74 @@
+#include "form1_widget_fixture.h"
+
+#include "ui/twips.h"
+
+#include <QAbstractButton>
+
+namespace mossaline::testing {
+namespace {
+
+using Form1Startup = Form1WidgetFixture;
+
+TEST_F(Form1Startup, TheChimeSoundsOnceBeforeTheWindowIsShown)
+{
+    bool shown_during_cue = true;
+    std::string count_during_cue;
+    recorded.while_playing = [&](Cue) {
+        shown_during_cue = window->isVisible();
+        count_during_cue = form.Label5.caption;
+    };
+    window->load();
+    EXPECT_EQ(recorded.played, (std::vector<Cue>{Cue::ChimeUp}));
+    EXPECT_FALSE(shown_during_cue);
+    EXPECT_EQ(count_during_cue, "44");
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->timer2().isActive());
+    EXPECT_EQ(window->timer2().interval(), 1000);
+    EXPECT_FALSE(window->timer1().isActive());
+}
+
+TEST_F(Form1Startup, TheWindowHasItsDesignSizeCaptionAndNativeControls)
+{
+    load();
+    EXPECT_EQ(window->windowTitle(), "Form1");
+    EXPECT_EQ(window->size(), QSize(658, 445));
+    EXPECT_EQ(window->minimumSize(), window->maximumSize()) << "the window cannot be resized";
+    auto* options = qobject_cast<QAbstractButton*>(window->natives().widget("Check1"));
+    ASSERT_NE(options, nullptr);
+    EXPECT_TRUE(options->isVisible());
+    EXPECT_FALSE(options->isChecked());
+    EXPECT_EQ(options->text(), "OPTIONS");
+    EXPECT_EQ(options->geometry(), QRect(520, 80, 97, 25));
+    QWidget* panel = window->natives().widget("Frame1");
+    ASSERT_NE(panel, nullptr);
+    EXPECT_FALSE(panel->isVisible());
+    EXPECT_EQ(panel->geometry(), QRect(496, 112, 145, 225));
+    for (const char* name : {"Check2", "Check3", "Check4", "Check5", "Label9", "Option1", "Option8"}) {
+        QWidget* inside = window->natives().widget(name);
+        ASSERT_NE(inside, nullptr) << name;
+        EXPECT_EQ(inside->parentWidget(), panel) << name;
+    }
+    EXPECT_EQ(window->natives().widget("Option4")->geometry(), QRect(112, 192, 17, 17));
+}
+
+TEST_F(Form1Startup, LabelsAndPicturesTakeTheirOwnClicksShapesNever)
+{
+    load();
+    const ControlSurface* surface = window->surface();
+    EXPECT_EQ(surface->control_at(4000, 300), &form.window.control("Label3"));
+    EXPECT_EQ(surface->control_at(9200, 300), &form.Label5);
+    EXPECT_EQ(surface->control_at(1500, 500), &form.Image2);
+    EXPECT_EQ(surface->control_at(8300, 6000), &form.Label1);
+    // A marble, a hole ring and the board disc are the window's own surface.
+    EXPECT_EQ(surface->control_at(4207, 1087), nullptr);
+    EXPECT_EQ(surface->control_at(2300, 2000), nullptr);
+
+    Pointer p = pointer();
+    p.click(4000, 300); // the title: not a click on the board
+    EXPECT_TRUE(recorded.played.empty());
+    p.click(1000, 3000); // the window's margin: a click that moves nothing
+    EXPECT_EQ(recorded.played, (std::vector<Cue>{Cue::Normal}));
+}
+
+} // namespace
+} // namespace mossaline::testing
