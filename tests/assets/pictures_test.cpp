@@ -1,11 +1,12 @@
 #include "assets/picture_paths.h"
 
+#include <gtest/gtest.h>
+
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QXmlStreamReader>
 
 #include <algorithm>
@@ -13,10 +14,10 @@
 namespace {
 
 const QStringList kOutputs = {
-    QStringLiteral("image1.png"),   QStringLiteral("image2.png"),   QStringLiteral("image3.png"),
+    QStringLiteral("image1.png"),    QStringLiteral("image2.png"),   QStringLiteral("image3.png"),
     QStringLiteral("mossaline.svg"), QStringLiteral("icon-16.png"),  QStringLiteral("icon-24.png"),
-    QStringLiteral("icon-32.png"),  QStringLiteral("icon-48.png"),  QStringLiteral("icon-64.png"),
-    QStringLiteral("icon-128.png"), QStringLiteral("icon-256.png"),
+    QStringLiteral("icon-32.png"),   QStringLiteral("icon-48.png"),  QStringLiteral("icon-64.png"),
+    QStringLiteral("icon-128.png"),  QStringLiteral("icon-256.png"),
 };
 
 bool run_generator(const QString& dir)
@@ -47,102 +48,94 @@ int brightest_edge(const QImage& image)
                      brightest(image, QRect(0, 0, 1, h)), brightest(image, QRect(w - 1, 0, 1, h))});
 }
 
-} // namespace
-
-/// Checks the generated pictures the way the game and the desktop will use them.
-class PicturesTest : public QObject {
-    Q_OBJECT
-
-private slots:
-    void initTestCase()
+// One generator run shared by the tests that only read its output.
+class GeneratedPictures : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
     {
-        QVERIFY(first_.isValid());
-        QVERIFY(second_.isValid());
-        QVERIFY2(run_generator(first_.path()), "the generator failed");
+        dir_ = new QTemporaryDir;
+        ran_ = dir_->isValid() && run_generator(dir_->path());
     }
-
-    void generator_is_deterministic()
+    static void TearDownTestSuite()
     {
-        QVERIFY2(run_generator(second_.path()), "the generator failed");
-        for (const QString& name : kOutputs) {
-            QFile a(QDir(first_.path()).filePath(name));
-            QFile b(QDir(second_.path()).filePath(name));
-            QVERIFY2(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly), qPrintable(name));
-            QVERIFY2(a.readAll() == b.readAll(), qPrintable(name + QStringLiteral(" differs between runs")));
-        }
+        delete dir_;
+        dir_ = nullptr;
     }
+    void SetUp() override { ASSERT_TRUE(ran_) << "the generator failed"; }
 
-    void embedded_pictures_load_at_their_sizes_data()
-    {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QSize>("size");
-        QTest::newRow("banner") << QString::fromLatin1(mossaline::pictures::kBanner) << QSize(671, 191);
-        QTest::newRow("left") << QString::fromLatin1(mossaline::pictures::kLeftOfTitle) << QSize(145, 205);
-        QTest::newRow("right") << QString::fromLatin1(mossaline::pictures::kRightOfTitle) << QSize(145, 205);
-    }
+    static QString file(const QString& name) { return QDir(dir_->path()).filePath(name); }
 
-    void embedded_pictures_load_at_their_sizes()
-    {
-        QFETCH(QString, path);
-        QFETCH(QSize, size);
-        const QImage image(path);
-        QVERIFY2(!image.isNull(), qPrintable(path + QStringLiteral(" is not linked in")));
-        QCOMPARE(image.size(), size);
-        QVERIFY(mossaline::pictures::available());
-    }
-
-    void pictures_melt_into_black_and_show_something_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::newRow("banner") << QStringLiteral("image1.png");
-        QTest::newRow("left") << QStringLiteral("image2.png");
-        QTest::newRow("right") << QStringLiteral("image3.png");
-    }
-
-    void pictures_melt_into_black_and_show_something()
-    {
-        QFETCH(QString, name);
-        const QImage image(QDir(first_.path()).filePath(name));
-        QVERIFY(!image.isNull());
-        QVERIFY2(brightest_edge(image) < 24, "the edge would show as a frame on the black window");
-        QVERIFY2(brightest(image, image.rect()) > 200, "nothing bright was drawn");
-    }
-
-    void icons_are_square_with_a_transparent_surround()
-    {
-        for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
-            const QImage icon(QDir(first_.path()).filePath(QStringLiteral("icon-%1.png").arg(size)));
-            QCOMPARE(icon.size(), QSize(size, size));
-            QVERIFY(icon.hasAlphaChannel());
-            // The board is a cross: its corners are empty and its middle is solid.
-            QCOMPARE(qAlpha(icon.pixel(0, 0)), 0);
-            QCOMPARE(qAlpha(icon.pixel(size - 1, size - 1)), 0);
-            QCOMPARE(qAlpha(icon.pixel(size / 2, size / 2)), 255);
-        }
-    }
-
-    void svg_icon_is_well_formed()
-    {
-        QFile file(QDir(first_.path()).filePath(QStringLiteral("mossaline.svg")));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QXmlStreamReader xml(&file);
-        QVERIFY(xml.readNextStartElement());
-        QCOMPARE(xml.name(), QStringLiteral("svg"));
-        QCOMPARE(xml.attributes().value(QStringLiteral("viewBox")), QStringLiteral("0 0 256 256"));
-        int paths = 0;
-        while (!xml.atEnd()) {
-            if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QStringLiteral("path")) {
-                ++paths;
-            }
-        }
-        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
-        QVERIFY(paths > 10);
-    }
-
-private:
-    QTemporaryDir first_;
-    QTemporaryDir second_;
+    static inline QTemporaryDir* dir_ = nullptr;
+    static inline bool ran_ = false;
 };
 
-QTEST_GUILESS_MAIN(PicturesTest)
-#include "pictures_test.moc"
+} // namespace
+
+TEST_F(GeneratedPictures, SecondRunWritesTheSameBytes)
+{
+    QTemporaryDir again;
+    ASSERT_TRUE(again.isValid());
+    ASSERT_TRUE(run_generator(again.path()));
+    for (const QString& name : kOutputs) {
+        QFile a(file(name));
+        QFile b(QDir(again.path()).filePath(name));
+        ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly)) << name.toStdString();
+        EXPECT_EQ(a.readAll(), b.readAll()) << name.toStdString() << " differs between runs";
+    }
+}
+
+TEST_F(GeneratedPictures, PicturesMeltIntoBlackAndShowSomething)
+{
+    for (const char* name : {"image1.png", "image2.png", "image3.png"}) {
+        const QImage image(file(QString::fromLatin1(name)));
+        ASSERT_FALSE(image.isNull()) << name;
+        EXPECT_LT(brightest_edge(image), 24) << name << ": the edge would show as a frame on the black window";
+        EXPECT_GT(brightest(image, image.rect()), 200) << name << ": nothing bright was drawn";
+    }
+}
+
+TEST_F(GeneratedPictures, IconsAreCrossesOnTransparentSquares)
+{
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+        const QImage icon(file(QStringLiteral("icon-%1.png").arg(size)));
+        ASSERT_EQ(icon.size(), QSize(size, size)) << size;
+        ASSERT_TRUE(icon.hasAlphaChannel()) << size;
+        // The board is a cross: its corners are empty and its middle is solid.
+        EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0) << size;
+        EXPECT_EQ(qAlpha(icon.pixel(size - 1, size - 1)), 0) << size;
+        EXPECT_EQ(qAlpha(icon.pixel(size / 2, size / 2)), 255) << size;
+    }
+}
+
+TEST_F(GeneratedPictures, SvgIconIsWellFormed)
+{
+    QFile svg(file(QStringLiteral("mossaline.svg")));
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&svg);
+    ASSERT_TRUE(xml.readNextStartElement());
+    EXPECT_EQ(xml.name(), QStringLiteral("svg"));
+    EXPECT_EQ(xml.attributes().value(QStringLiteral("viewBox")), QStringLiteral("0 0 256 256"));
+    int paths = 0;
+    while (!xml.atEnd()) {
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QStringLiteral("path")) {
+            ++paths;
+        }
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_GT(paths, 10);
+}
+
+TEST(EmbeddedPictures, LoadFromTheResourcePathsAtTheirSizes)
+{
+    const std::pair<const char*, QSize> expected[] = {
+        {mossaline::pictures::kBanner, QSize(671, 191)},
+        {mossaline::pictures::kLeftOfTitle, QSize(145, 205)},
+        {mossaline::pictures::kRightOfTitle, QSize(145, 205)},
+    };
+    for (const auto& [path, size] : expected) {
+        const QImage image(QString::fromLatin1(path));
+        ASSERT_FALSE(image.isNull()) << path << " is not linked in";
+        EXPECT_EQ(image.size(), size) << path;
+    }
+    EXPECT_TRUE(mossaline::pictures::available());
+}

@@ -1,0 +1,70 @@
+#include "icon.h"
+#include "pictures.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QString>
+
+#include <cstdio>
+
+namespace {
+
+bool save_png(const QImage& image, const QDir& dir, const QString& name)
+{
+    const QString path = dir.filePath(name);
+    if (!image.save(path, "PNG")) {
+        std::fprintf(stderr, "could not write %s\n", qPrintable(path));
+        return false;
+    }
+    return true;
+}
+
+bool save_text(const QString& text, const QDir& dir, const QString& name)
+{
+    QFile file(dir.filePath(name));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(text.toUtf8()) < 0) {
+        std::fprintf(stderr, "could not write %s\n", qPrintable(file.fileName()));
+        return false;
+    }
+    return true;
+}
+
+QImage render_icon(const mossaline::VectorArt& art, int pixels)
+{
+    QImage image(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    mossaline::paint_vector_art(painter, art, pixels);
+    painter.end();
+    return image.convertToFormat(QImage::Format_ARGB32);
+}
+
+} // namespace
+
+/// Writes every picture the game ships into the folder given as the only argument.
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT_DIR\n", argv[0]);
+        return 2;
+    }
+    QDir dir(QString::fromLocal8Bit(argv[1]));
+    if (!dir.mkpath(QStringLiteral("."))) {
+        std::fprintf(stderr, "could not create %s\n", argv[1]);
+        return 1;
+    }
+
+    bool ok = save_png(mossaline::paint_banner(), dir, QStringLiteral("image1.png"));
+    ok = save_png(mossaline::paint_marble_pyramid(), dir, QStringLiteral("image2.png")) && ok;
+    ok = save_png(mossaline::paint_marble_bag(), dir, QStringLiteral("image3.png")) && ok;
+
+    const mossaline::VectorArt icon = mossaline::icon_art();
+    ok = save_text(mossaline::vector_art_to_svg(icon, QStringLiteral("MOSSALINE")), dir,
+                   QStringLiteral("mossaline.svg")) && ok;
+    for (const int size : mossaline::kIconSizes) {
+        ok = save_png(render_icon(icon, size), dir, QStringLiteral("icon-%1.png").arg(size)) && ok;
+    }
+    return ok ? 0 : 1;
+}
