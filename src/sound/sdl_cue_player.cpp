@@ -7,9 +7,7 @@
 #include <thread>
 #include <utility>
 
-#include "sound/cue_decoder.h"
-#include "sound/cue_file.h"
-#include "sound/default_tone.h"
+#include "sound/cue_samples.h"
 
 namespace mossaline {
 
@@ -85,14 +83,7 @@ void SdlCuePlayer::play(Cue cue) {
 }
 
 std::vector<std::int16_t> SdlCuePlayer::samples_for(Cue cue) const {
-  const std::optional<std::vector<std::uint8_t>> bytes = read_cue_file(folder_ / cue_file_name(cue));
-  if (bytes) {
-    std::optional<std::vector<std::int16_t>> samples = decode_cue(*bytes, kFormat);
-    if (samples) {
-      return std::move(*samples);
-    }
-  }
-  return default_tone(kFormat);
+  return cue_samples(folder_ / cue_file_name(cue), kFormat);
 }
 
 bool SdlCuePlayer::queue(std::span<const std::int16_t> samples) {
