@@ -8,3 +8,6 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMOSSAL
 cmake --build "$build"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
+
+# The tests that need no display, once more under AddressSanitizer and UndefinedBehaviorSanitizer.
+"$root/scripts/test-sanitized.sh"

@@ -13,6 +13,8 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
+    // Lets desktops match the window to its installed entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.mossaline.mossaline"));
 
     mossaline::Module1 module;
     mossaline::SdlCuePlayer speaker(mossaline::program_folder() / "sound");
