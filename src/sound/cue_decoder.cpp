@@ -43,29 +43,29 @@ std::optional<std::vector<std::int16_t>> decode_cue(std::span<const std::uint8_t
   if (source == nullptr) {
     return std::nullopt;
   }
-  SDL_AudioSpec spec{};
+  SDL_AudioSpec loaded_format{};
   Uint8* raw = nullptr;
   Uint32 raw_length = 0;
-  if (SDL_LoadWAV_RW(source, 1, &spec, &raw, &raw_length) == nullptr) {
+  if (SDL_LoadWAV_RW(source, 1, &loaded_format, &raw, &raw_length) == nullptr) {
     return std::nullopt;
   }
   const std::unique_ptr<Uint8, WavBufferFree> wav(raw);
 
   const std::uint64_t frame_bytes =
-      static_cast<std::uint64_t>(SDL_AUDIO_BITSIZE(spec.format) / 8) * spec.channels;
-  if (frame_bytes == 0 || spec.freq <= 0 || raw_length < frame_bytes) {
+      static_cast<std::uint64_t>(SDL_AUDIO_BITSIZE(loaded_format.format) / 8) * loaded_format.channels;
+  if (frame_bytes == 0 || loaded_format.freq <= 0 || raw_length < frame_bytes) {
     return std::nullopt;
   }
   // Checked on the source so an overlong sound is refused before conversion.
   const std::uint64_t frames = raw_length / frame_bytes;
-  if (frames > static_cast<std::uint64_t>(kMaxCueSeconds) * static_cast<std::uint64_t>(spec.freq)) {
+  if (frames > static_cast<std::uint64_t>(kMaxCueSeconds) * static_cast<std::uint64_t>(loaded_format.freq)) {
     return std::nullopt;
   }
 
   // SDL_AudioCVT rather than SDL_AudioStream: in SDL 2.26 the stream drops
   // up to 1024 frames from the end of a resampled sound put in as one piece.
   SDL_AudioCVT cvt;
-  if (SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_S16SYS,
+  if (SDL_BuildAudioCVT(&cvt, loaded_format.format, loaded_format.channels, loaded_format.freq, AUDIO_S16SYS,
                         static_cast<Uint8>(target.channels), target.sample_rate) < 0) {
     return std::nullopt;
   }

@@ -70,6 +70,9 @@ void NativeControls::create(Control& control, QWidget* host)
         apply_colours(button, control, control.push_look ? QPalette::Button : QPalette::Window,
             control.push_look ? QPalette::ButtonText : QPalette::WindowText);
         button->setAutoFillBackground(!control.push_look);
+        // Buttons fill with the Button role by default; a plain check box's ground is its Window colour.
+        if (!control.push_look)
+            button->setBackgroundRole(QPalette::Window);
         // clicked() comes from the player only (pointer or keyboard), never from sync().
         QObject::connect(button, &QAbstractButton::clicked, button, [this, &control](bool checked) { clicked(control, checked); });
         made = button;
