@@ -1,18 +1,20 @@
 #include "ui/qt_look.h"
 
-#include <QApplication>
 #include <cmath>
 
 namespace mossaline {
 
 namespace {
 constexpr int kDesignFaceStretch = 88;
+// The window's own font is the design platform's default interface font: the design face
+// at 8 points. The desktop's default is wider and cuts the options panel's captions.
+constexpr double kWindowFontPoints = 8;
 } // namespace
 
 QFont design_font(double points)
 {
     if (points <= 0)
-        return QApplication::font();
+        points = kWindowFontPoints;
     // The design's face is an old Windows bitmap font; Liberation Sans is metric-compatible
     // with its successors and ships with Debian, so every machine draws the same text.
     QFont font(QStringLiteral("Liberation Sans"));

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "form1_fixture.h"
+
+#include "game/grid.h"
+
+#include <initializer_list>
+#include <string>
+
+namespace mossaline::testing {
+
+/// Puts marbles on exactly `cells` of the board and draws them, with the count to match.
+inline void put_marbles(Module1& module, Form1& form, std::initializer_list<int> cells)
+{
+    for (int cell : board_cells()) {
+        module.board.set(cell, Cell::Empty);
+        form.Shape3(cell)->visible = false;
+        form.Shape7(cell)->visible = false;
+    }
+    for (int cell : cells) {
+        module.board.set(cell, Cell::Marble);
+        form.Shape3(cell)->visible = true;
+        form.Shape7(cell)->visible = true;
+    }
+    module.marbles_left = static_cast<std::int16_t>(cells.size());
+    form.Label5.caption = std::to_string(cells.size());
+}
+
+/// The window model driven as the player drives the options panel and the commands.
+class OptionsFixture : public Form1Fixture {
+protected:
+    /// The player toggles a box: the platform flips its state, then its handler runs.
+    void toggle(Control& box, void (Form1::*handler)())
+    {
+        box.checked = box.checked == 1 ? 0 : 1;
+        (form.*handler)();
+    }
+    /// Moves the pointer onto a cell and clicks the board there.
+    void click(int cell) { click_cell(column_of(cell), row_of(cell)); }
+    /// "OPTIONS" pressed, opening or closing the panel.
+    void press_options() { toggle(form.Check1, &Form1::Check1_Click); }
+
+    /// Puts marbles on exactly `cells`, as a game that had got there would.
+    void set_position(std::initializer_list<int> cells) { put_marbles(module, form, cells); }
+
+    /// Cells whose marble disc has the given fill colour, shown or hidden.
+    std::vector<int> discs_coloured(Colour colour) const
+    {
+        std::vector<int> cells;
+        for (int cell : board_cells())
+            if (form.Shape3(cell)->fill_colour == colour)
+                cells.push_back(cell);
+        return cells;
+    }
+};
+
+} // namespace mossaline::testing
