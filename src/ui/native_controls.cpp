@@ -21,6 +21,16 @@ void apply_colours(QWidget* widget, const Control& control, QPalette::ColorRole 
     widget->setPalette(palette);
 }
 
+// A button that stays pressed while checked. The style's own gradient would hide both the
+// exact face colour (a colour button shows the colour it selects) and the pressed state.
+QString sticky_button_style(const Control& control)
+{
+    const QColor face = to_qcolor(control.back_colour);
+    return QStringLiteral("QPushButton { background-color: %1; color: %2; border: 2px outset %1; }"
+                          "QPushButton:checked { background-color: %3; border-style: inset; }")
+        .arg(face.name(), to_qcolor(control.fore_colour).name(), face.darker(115).name());
+}
+
 bool is_native(const Control& control)
 {
     switch (control.kind) {
@@ -70,6 +80,8 @@ void NativeControls::create(Control& control, QWidget* host)
         apply_colours(button, control, control.push_look ? QPalette::Button : QPalette::Window,
             control.push_look ? QPalette::ButtonText : QPalette::WindowText);
         button->setAutoFillBackground(!control.push_look);
+        if (control.push_look)
+            button->setStyleSheet(sticky_button_style(control));
         // Buttons fill with the Button role by default; a plain check box's ground is its Window colour.
         if (!control.push_look)
             button->setBackgroundRole(QPalette::Window);
@@ -82,6 +94,7 @@ void NativeControls::create(Control& control, QWidget* host)
         auto* button = new QPushButton(host);
         button->setCheckable(true);
         apply_colours(button, control, QPalette::Button, QPalette::ButtonText);
+        button->setStyleSheet(sticky_button_style(control));
         auto* group = host->findChild<QButtonGroup*>(QString(), Qt::FindDirectChildrenOnly);
         if (!group)
             group = new QButtonGroup(host);
