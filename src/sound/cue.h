@@ -10,11 +10,18 @@ enum class Cue { ChimeUp, Gain, Loss, Normal, RingIn, Bird, One, Two, Yahoo };
 
 /** All cues, in declaration order, for code that must cover each one. */
 inline constexpr std::array<Cue, 9> kAllCues{
-    Cue::ChimeUp, Cue::Gain, Cue::Loss, Cue::Normal, Cue::RingIn,
-    Cue::Bird,    Cue::One,  Cue::Two,  Cue::Yahoo,
+    Cue::ChimeUp,
+    Cue::Gain,
+    Cue::Loss,
+    Cue::Normal,
+    Cue::RingIn,
+    Cue::Bird,
+    Cue::One,
+    Cue::Two,
+    Cue::Yahoo,
 };
 
 /** The WAV file name that holds the cue, e.g. "chimeup.wav". */
 std::string_view cue_file_name(Cue cue);
 
-}  // namespace mossaline
+} // namespace mossaline

@@ -14,7 +14,7 @@ namespace mossaline {
 namespace {
 
 struct WavBufferFree {
-  void operator()(Uint8* buffer) const { SDL_FreeWAV(buffer); }
+    void operator()(Uint8* buffer) const { SDL_FreeWAV(buffer); }
 };
 
 // SDL converts to and from at most eight channels.
@@ -25,70 +25,71 @@ constexpr int kMaxChannels = 8;
 // its source rate.
 constexpr std::uint64_t kMaxWorkBytes = 4 * kMaxCueFileBytes;
 
-bool usable_target(PcmFormat target) {
-  return target.sample_rate > 0 && target.channels >= 1 && target.channels <= kMaxChannels;
+bool usable_target(PcmFormat target)
+{
+    return target.sample_rate > 0 && target.channels >= 1 && target.channels <= kMaxChannels;
 }
 
-}  // namespace
+} // namespace
 
 // Loading and converting need no SDL_Init, so this runs the same in the
 // player, in tests and under a fuzzer, none of which need a sound card.
-std::optional<std::vector<std::int16_t>> decode_cue(std::span<const std::uint8_t> bytes,
-                                                     PcmFormat target) {
-  if (!usable_target(target) || bytes.size() > kMaxCueFileBytes ||
-      !has_complete_data_chunk(bytes)) {
-    return std::nullopt;
-  }
-  SDL_RWops* source = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
-  if (source == nullptr) {
-    return std::nullopt;
-  }
-  SDL_AudioSpec loaded_format{};
-  Uint8* raw = nullptr;
-  Uint32 raw_length = 0;
-  if (SDL_LoadWAV_RW(source, 1, &loaded_format, &raw, &raw_length) == nullptr) {
-    return std::nullopt;
-  }
-  const std::unique_ptr<Uint8, WavBufferFree> wav(raw);
+std::optional<std::vector<std::int16_t>> decode_cue(std::span<const std::uint8_t> bytes, PcmFormat target)
+{
+    if (!usable_target(target) || bytes.size() > kMaxCueFileBytes || !has_complete_data_chunk(bytes)) {
+        return std::nullopt;
+    }
+    SDL_RWops* source = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
+    if (source == nullptr) {
+        return std::nullopt;
+    }
+    SDL_AudioSpec loaded_format{};
+    Uint8* raw = nullptr;
+    Uint32 raw_length = 0;
+    if (SDL_LoadWAV_RW(source, 1, &loaded_format, &raw, &raw_length) == nullptr) {
+        return std::nullopt;
+    }
+    const std::unique_ptr<Uint8, WavBufferFree> wav(raw);
 
-  const std::uint64_t frame_bytes =
-      static_cast<std::uint64_t>(SDL_AUDIO_BITSIZE(loaded_format.format) / 8) * loaded_format.channels;
-  if (frame_bytes == 0 || loaded_format.freq <= 0 || raw_length < frame_bytes) {
-    return std::nullopt;
-  }
-  // Checked on the source so an overlong sound is refused before conversion.
-  const std::uint64_t frames = raw_length / frame_bytes;
-  if (frames > static_cast<std::uint64_t>(kMaxCueSeconds) * static_cast<std::uint64_t>(loaded_format.freq)) {
-    return std::nullopt;
-  }
+    const std::uint64_t frame_bytes
+        = static_cast<std::uint64_t>(SDL_AUDIO_BITSIZE(loaded_format.format) / 8) * loaded_format.channels;
+    if (frame_bytes == 0 || loaded_format.freq <= 0 || raw_length < frame_bytes) {
+        return std::nullopt;
+    }
+    // Checked on the source so an overlong sound is refused before conversion.
+    const std::uint64_t frames = raw_length / frame_bytes;
+    if (frames > static_cast<std::uint64_t>(kMaxCueSeconds) * static_cast<std::uint64_t>(loaded_format.freq)) {
+        return std::nullopt;
+    }
 
-  // SDL_AudioCVT rather than SDL_AudioStream: in SDL 2.26 the stream drops
-  // up to 1024 frames from the end of a resampled sound put in as one piece.
-  SDL_AudioCVT cvt;
-  if (SDL_BuildAudioCVT(&cvt, loaded_format.format, loaded_format.channels, loaded_format.freq, AUDIO_S16SYS,
-                        static_cast<Uint8>(target.channels), target.sample_rate) < 0) {
-    return std::nullopt;
-  }
-  const std::uint64_t whole_bytes = frames * frame_bytes;
-  const std::uint64_t work_bytes = whole_bytes * static_cast<std::uint64_t>(std::max(cvt.len_mult, 1));
-  if (work_bytes > kMaxWorkBytes) {
-    return std::nullopt;
-  }
-  std::vector<Uint8> work(static_cast<std::size_t>(work_bytes));
-  std::memcpy(work.data(), raw, static_cast<std::size_t>(whole_bytes));
-  cvt.buf = work.data();
-  cvt.len = static_cast<int>(whole_bytes);
-  if (SDL_ConvertAudio(&cvt) != 0) {
-    return std::nullopt;
-  }
-  const std::size_t out_frame_bytes = sizeof(std::int16_t) * static_cast<std::size_t>(target.channels);
-  const std::size_t out_frames = static_cast<std::size_t>(std::max(cvt.len_cvt, 0)) / out_frame_bytes;
-  if (out_frames == 0) {
-    return std::nullopt;
-  }
-  std::vector<std::int16_t> samples(out_frames * static_cast<std::size_t>(target.channels));
-  std::memcpy(samples.data(), work.data(), samples.size() * sizeof(std::int16_t));
-  return samples;
+    // SDL_AudioCVT rather than SDL_AudioStream: in SDL 2.26 the stream drops
+    // up to 1024 frames from the end of a resampled sound put in as one piece.
+    SDL_AudioCVT cvt;
+    if (SDL_BuildAudioCVT(&cvt, loaded_format.format, loaded_format.channels, loaded_format.freq, AUDIO_S16SYS,
+            static_cast<Uint8>(target.channels), target.sample_rate)
+        < 0) {
+        return std::nullopt;
+    }
+    const std::uint64_t whole_bytes = frames * frame_bytes;
+    const std::uint64_t work_bytes = whole_bytes * static_cast<std::uint64_t>(std::max(cvt.len_mult, 1));
+    if (work_bytes > kMaxWorkBytes) {
+        return std::nullopt;
+    }
+    std::vector<Uint8> work(static_cast<std::size_t>(work_bytes));
+    std::memcpy(work.data(), raw, static_cast<std::size_t>(whole_bytes));
+    cvt.buf = work.data();
+    cvt.len = static_cast<int>(whole_bytes);
+    if (SDL_ConvertAudio(&cvt) != 0) {
+        return std::nullopt;
+    }
+    const std::size_t out_frame_bytes = sizeof(std::int16_t) * static_cast<std::size_t>(target.channels);
+    const std::size_t out_frames = static_cast<std::size_t>(std::max(cvt.len_cvt, 0)) / out_frame_bytes;
+    if (out_frames == 0) {
+        return std::nullopt;
+    }
+    std::vector<std::int16_t> samples(out_frames * static_cast<std::size_t>(target.channels));
+    std::memcpy(samples.data(), work.data(), samples.size() * sizeof(std::int16_t));
+    return samples;
 }
 
-}  // namespace mossaline
+} // namespace mossaline

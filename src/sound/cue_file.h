@@ -10,4 +10,4 @@ namespace mossaline {
 /** The file's bytes, or nothing if it is missing, unreadable or larger than kMaxCueFileBytes. */
 std::optional<std::vector<std::uint8_t>> read_cue_file(const std::filesystem::path& path);
 
-}  // namespace mossaline
+} // namespace mossaline

@@ -14,4 +14,4 @@ inline constexpr std::uintmax_t kMaxCueFileBytes = 16u * 1024u * 1024u;
 /** Longest cue, in seconds, the game will sit through. */
 inline constexpr int kMaxCueSeconds = 10;
 
-}  // namespace mossaline
+} // namespace mossaline

@@ -8,7 +8,8 @@
 
 namespace mossaline {
 
-/** What the player hands to the device for a cue file: its samples in `format`, or the default tone when the file is unusable. */
+/** What the player hands to the device for a cue file: its samples in `format`, or the default tone when the file is
+ * unusable. */
 std::vector<std::int16_t> cue_samples(const std::filesystem::path& file, PcmFormat format);
 
-}  // namespace mossaline
+} // namespace mossaline

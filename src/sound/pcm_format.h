@@ -4,8 +4,8 @@ namespace mossaline {
 
 /** Layout of signed 16-bit native-endian samples: frames per second and interleaved channels. */
 struct PcmFormat {
-  int sample_rate = 44100;
-  int channels = 1;
+    int sample_rate = 44100;
+    int channels = 1;
 };
 
-}  // namespace mossaline
+} // namespace mossaline

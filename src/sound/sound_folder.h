@@ -15,4 +15,4 @@ std::filesystem::path sound_folder(const std::filesystem::path& program_folder);
 /** Where the cue's file lives: <program folder>/sound/<cue file name>. */
 std::filesystem::path cue_path(const std::filesystem::path& program_folder, Cue cue);
 
-}  // namespace mossaline
+} // namespace mossaline

@@ -31,4 +31,4 @@ Signal two_recipe();
 /** A rising voice-like "ya-hoo" cheer (under 1.2 s). */
 Signal yahoo_recipe();
 
-}  // namespace mossaline
+} // namespace mossaline
