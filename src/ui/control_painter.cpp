@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
+#include <cmath>
 
 namespace mossaline {
 
@@ -13,6 +14,15 @@ namespace {
 
 // Hatching pitch of the diagonal-cross fill, in logical pixels.
 constexpr double kHatchPitch = 8.0;
+
+// Shapes up to this size in device pixels are painted once and then copied: the board's holes,
+// marbles and markers repeat a few looks, and rasterising their antialiased outlines was most
+// of every repaint. The board disc and the frames are larger, single, and painted directly.
+constexpr double kLargestSprite = 160;
+// A sprite keeps a clear pixel round the shape, so no antialiased edge is cut off.
+constexpr int kSpriteMargin = 1;
+// Positions within a device pixel that share a sprite.
+constexpr double kPhaseSteps = 64;
 
 // The outline of a shape: a circle uses the largest circle centred in its box. Wide borders
 // are drawn inside the box, so a shape never paints beyond its design extent.
@@ -47,7 +57,52 @@ void hatch(QPainter& painter, const QPainterPath& area, Colour colour)
     painter.restore();
 }
 
+void draw_shape(QPainter& painter, const Control& control)
+{
+    const QPainterPath path = outline(control);
+    if (control.fill_style == FillStyle::Solid)
+        painter.fillPath(path, to_qcolor(control.fill_colour));
+    else if (control.fill_style == FillStyle::DiagonalCross)
+        hatch(painter, path, control.fill_colour);
+    painter.strokePath(path, QPen(to_qcolor(control.border_colour), control.border_width));
+}
+
+// The shape painted alone on a clear image, at the device's scale and at the same fraction of a
+// device pixel as on the surface, so that copying it matches painting it in place.
+QImage render_sprite(const Control& control, const QTransform& device, QPointF phase, QSize size)
+{
+    QImage sprite(size, QImage::Format_ARGB32_Premultiplied);
+    sprite.fill(Qt::transparent);
+    QPainter painter(&sprite);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF box = to_pixels(control.box);
+    painter.translate(kSpriteMargin + phase.x(), kSpriteMargin + phase.y());
+    painter.scale(device.m11(), device.m22());
+    painter.translate(-box.left(), -box.top());
+    draw_shape(painter, control);
+    return sprite;
+}
+
 } // namespace
+
+QStringList ControlPainter::picture_paths(const WindowModel& window)
+{
+    QStringList paths;
+    for (const Control& control : window.controls())
+        if (control.kind == ControlKind::Picture && !paths.contains(QString::fromStdString(control.picture)))
+            paths.append(QString::fromStdString(control.picture));
+    return paths;
+}
+
+ControlPainter::Pictures ControlPainter::decode(const QStringList& paths)
+{
+    Pictures pictures;
+    for (const QString& path : paths)
+        pictures.insert(path, QImage(path));
+    return pictures;
+}
+
+void ControlPainter::adopt(Pictures pictures) { pictures_.insert(pictures); }
 
 void ControlPainter::paint(QPainter& painter, const Control& control)
 {
@@ -82,12 +137,31 @@ void ControlPainter::paint_label(QPainter& painter, const Control& control)
 
 void ControlPainter::paint_shape(QPainter& painter, const Control& control)
 {
-    const QPainterPath path = outline(control);
-    if (control.fill_style == FillStyle::Solid)
-        painter.fillPath(path, to_qcolor(control.fill_colour));
-    else if (control.fill_style == FillStyle::DiagonalCross)
-        hatch(painter, path, control.fill_colour);
-    painter.strokePath(path, QPen(to_qcolor(control.border_colour), control.border_width));
+    const QTransform device = painter.deviceTransform();
+    const QRectF on_device = device.mapRect(to_pixels(control.box));
+    if (device.type() > QTransform::TxScale || on_device.width() > kLargestSprite
+        || on_device.height() > kLargestSprite) {
+        draw_shape(painter, control);
+        return;
+    }
+    const QPointF corner(std::floor(on_device.left()), std::floor(on_device.top()));
+    const QPointF phase = QPointF(std::round((on_device.left() - corner.x()) * kPhaseSteps),
+                              std::round((on_device.top() - corner.y()) * kPhaseSteps))
+        / kPhaseSteps;
+    const SpriteKey key{control.form, control.fill_style, control.fill_colour.value, control.border_colour.value,
+        control.border_width, control.box.width, control.box.height, device.m11(), device.m22(), phase.x(), phase.y()};
+    QImage& sprite = sprites_[key];
+    if (sprite.isNull()) {
+        const QSize size(static_cast<int>(std::ceil(phase.x() + on_device.width())) + 2 * kSpriteMargin,
+            static_cast<int>(std::ceil(phase.y() + on_device.height())) + 2 * kSpriteMargin);
+        sprite = render_sprite(control, device, phase, size);
+    }
+    // Whole device pixels to whole device pixels: a plain copy, no resampling.
+    const QRectF target(corner - QPointF(kSpriteMargin, kSpriteMargin), QSizeF(sprite.size()));
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(device.inverted().mapRect(target), sprite);
+    painter.restore();
 }
 
 void ControlPainter::paint_picture(QPainter& painter, const Control& control)

@@ -1,18 +1,35 @@
 #pragma once
 
 #include "ui/control.h"
+#include "ui/window_model.h"
 
 #include <QHash>
 #include <QImage>
 #include <QString>
+#include <QStringList>
+
+#include <compare>
+#include <cstdint>
+#include <map>
 
 class QPainter;
 
 namespace mossaline {
 
-/// Paints labels, shapes and pictures in logical pixels; keeps decoded pictures.
+/// Paints labels, shapes and pictures in logical pixels; keeps decoded pictures and the small
+/// shapes as painted once.
 class ControlPainter {
 public:
+    /// Decoded pictures by resource path.
+    using Pictures = QHash<QString, QImage>;
+
+    /// The resource paths of the pictures a window shows.
+    static QStringList picture_paths(const WindowModel& window);
+    /// Decodes pictures by resource path; safe on any thread.
+    static Pictures decode(const QStringList& paths);
+    /// Keeps pictures decoded elsewhere, so painting need not decode them.
+    void adopt(Pictures pictures);
+
     /// Paints one control if it is visible.
     void paint(QPainter& painter, const Control& control);
 
@@ -22,7 +39,25 @@ private:
     void paint_picture(QPainter& painter, const Control& control);
     const QImage& picture(const std::string& resource);
 
-    QHash<QString, QImage> pictures_;
+    // What a small shape's sprite depends on: its look, the device scale and where in a
+    // device pixel it starts.
+    struct SpriteKey {
+        ShapeForm form;
+        FillStyle fill_style;
+        std::uint32_t fill_colour;
+        std::uint32_t border_colour;
+        int border_width;
+        int width;
+        int height;
+        double scale_x;
+        double scale_y;
+        double phase_x;
+        double phase_y;
+        auto operator<=>(const SpriteKey&) const = default;
+    };
+
+    Pictures pictures_;
+    std::map<SpriteKey, QImage> sprites_;
 };
 
 } // namespace mossaline

@@ -3,10 +3,21 @@
 #include "ui/qt_look.h"
 #include "ui/twips.h"
 
+#include <QFontDatabase>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace mossaline {
+
+namespace {
+
+// Where a control can leave paint, in whole logical pixels: its box, with a pixel to spare for
+// antialiased edges.
+QRect painted_extent(const TwipsRect& box) { return to_pixels(box).toAlignedRect().adjusted(-1, -1, 1, 1); }
+
+bool painted_here(const Control& control) { return control.is_painted() && control.container.empty(); }
+
+} // namespace
 
 ControlSurface::ControlSurface(const WindowModel& window, PointerSink& sink, QWidget* parent)
     : QWidget(parent)
@@ -18,6 +29,8 @@ ControlSurface::ControlSurface(const WindowModel& window, PointerSink& sink, QWi
     setGeometry(0, 0, qRound(to_pixels(window.design().client_width)), qRound(to_pixels(window.design().client_height)));
 }
 
+ControlSurface::~ControlSurface() { finish_preparing(); }
+
 const Control* ControlSurface::control_at(double x, double y) const
 {
     const auto& controls = window_.controls();
@@ -27,15 +40,92 @@ const Control* ControlSurface::control_at(double x, double y) const
     return nullptr;
 }
 
+ControlSurface::Look ControlSurface::look_of(const Control& control)
+{
+    return Look{control.visible, control.box, control.caption, control.back_colour, control.fore_colour,
+        control.font_points, control.form, control.fill_style, control.fill_colour, control.border_colour,
+        control.border_width, control.picture};
+}
+
+QRegion ControlSurface::take_changes()
+{
+    const auto& controls = window_.controls();
+    if (scheduled_.size() != controls.size()) {
+        scheduled_.clear();
+        for (const Control& control : controls)
+            scheduled_.push_back(look_of(control));
+        return rect();
+    }
+    // A handler touches a few controls (a jump: three cells and the count), so only their
+    // places, before and after, need painting again.
+    QRegion changed;
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const Control& control = controls[i];
+        if (!painted_here(control))
+            continue;
+        Look now = look_of(control);
+        Look& before = scheduled_[i];
+        if (now == before)
+            continue;
+        if (before.visible)
+            changed += painted_extent(before.box);
+        if (now.visible)
+            changed += painted_extent(now.box);
+        before = std::move(now);
+    }
+    return changed;
+}
+
+void ControlSurface::update_changed()
+{
+    const QRegion changed = take_changes();
+    if (changed.isEmpty())
+        return;
+    pending_ += changed;
+    update(changed);
+}
+
+void ControlSurface::repaint_changed()
+{
+    pending_ += take_changes();
+    if (!pending_.isEmpty())
+        repaint(pending_);
+}
+
+void ControlSurface::start_preparing()
+{
+    if (preparing_.joinable())
+        return;
+    preparing_ = std::thread([this, paths = ControlPainter::picture_paths(window_)] {
+        // The first text drawn reads the whole font configuration; the database is shared
+        // by all threads, so reading it here spares the first paint.
+        QFontDatabase::families();
+        prepared_ = ControlPainter::decode(paths);
+    });
+}
+
+void ControlSurface::finish_preparing()
+{
+    if (!preparing_.joinable())
+        return;
+    preparing_.join();
+    painter_.adopt(std::move(prepared_));
+    prepared_.clear();
+}
+
 void ControlSurface::paintEvent(QPaintEvent* event)
 {
+    finish_preparing();
+    const QRegion& region = event->region();
+    pending_ -= region;
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.setClipRegion(event->region());
+    painter.setClipRegion(region);
     painter.fillRect(rect(), to_qcolor(window_.design().background));
+    // Controls wholly outside the region would only be clipped away, after the cost of drawing them.
     for (const Control& control : window_.controls())
-        if (control.is_painted() && control.container.empty())
+        if (painted_here(control) && control.visible && region.intersects(painted_extent(control.box)))
             painter_.paint(painter, control);
 }
 

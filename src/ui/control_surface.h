@@ -4,8 +4,12 @@
 #include "ui/pointer_sink.h"
 #include "ui/window_model.h"
 
+#include <QRegion>
 #include <QWidget>
 #include <optional>
+#include <string>
+#include <thread>
+#include <vector>
 
 namespace mossaline {
 
@@ -16,9 +20,22 @@ class ControlSurface : public QWidget {
 public:
     /// A surface covering the whole client area of `parent`.
     ControlSurface(const WindowModel& window, PointerSink& sink, QWidget* parent);
+    ~ControlSurface() override;
 
     /// The topmost visible label or picture under a point in twips, or nullptr for the window itself.
     const Control* control_at(double x, double y) const;
+
+    /// Schedules a repaint of the places whose controls changed since they were last scheduled
+    /// (the whole surface the first time).
+    void update_changed();
+    /// Paints at once every place changed or still waiting for its scheduled repaint.
+    void repaint_changed();
+
+    /// Starts decoding the pictures and reading the font database on another thread, for the
+    /// first paint to find them ready; a paint before finish_preparing() waits for them.
+    void start_preparing();
+    /// Waits for the work start_preparing() began, and keeps its pictures.
+    void finish_preparing();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -28,12 +45,38 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    // What a painted control looks like, as far as painting goes.
+    struct Look {
+        bool visible = false;
+        TwipsRect box{};
+        std::string caption{};
+        Colour back_colour{};
+        Colour fore_colour{};
+        double font_points = 0;
+        ShapeForm form = ShapeForm::Rectangle;
+        FillStyle fill_style = FillStyle::Transparent;
+        Colour fill_colour{};
+        Colour border_colour{};
+        int border_width = 0;
+        std::string picture{};
+        bool operator==(const Look&) const = default;
+    };
+    static Look look_of(const Control& control);
+    QRegion take_changes();
+
     const WindowModel& window_;
     PointerSink& sink_;
     ControlPainter painter_;
     // Who took the left button's press: a control, or the window (nullptr). While the
     // button is held, motion goes there, as the platform's pointer capture does.
     std::optional<const Control*> pressed_;
+    // The looks last scheduled for painting, by position in the window's control list.
+    std::vector<Look> scheduled_;
+    // Scheduled places not painted yet.
+    QRegion pending_;
+    // Decodes pictures for the first paint into prepared_, which is ours once it has joined.
+    std::thread preparing_;
+    ControlPainter::Pictures prepared_;
 };
 
 } // namespace mossaline

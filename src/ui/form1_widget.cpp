@@ -50,7 +50,11 @@ void Form1Widget::connect_handlers()
 
 void Form1Widget::load()
 {
+    // The start cue holds this thread for its whole length: what the first paint needs is
+    // made meanwhile on another one.
+    surface_->start_preparing();
     form_.Form_Load();
+    surface_->finish_preparing();
     sync();
     show();
 }
@@ -60,14 +64,17 @@ void Form1Widget::sync()
     natives_.sync();
     sync_timer(timer1_, form_.Timer1);
     sync_timer(timer2_, form_.Timer2);
-    surface_->update();
+    surface_->update_changed();
     sync_result();
 }
 
 void Form1Widget::repaint_now()
 {
-    sync();
-    surface_->repaint();
+    natives_.sync();
+    sync_timer(timer1_, form_.Timer1);
+    sync_timer(timer2_, form_.Timer2);
+    sync_result();
+    surface_->repaint_changed();
     if (result_widget_ && result_widget_->isVisible())
         result_widget_->surface()->repaint();
 }

@@ -1,0 +1,117 @@
+// bench_startup_phases: the program's start-up, step by step as src/app/main.cpp does it, with
+// a CLOCK_MONOTONIC stamp after each step and around the start cue, so a start measured by bench_window_watch (which
+// prints its own launch stamp) can be split into phases. The stamps are printed once the first
+// paint has been handled; the program then runs on like the game until it is ended.
+#include "sound/sdl_cue_player.h"
+#include "sound/sound_folder.h"
+#include "ui/clock_random_source.h"
+#include "ui/form1.h"
+#include "ui/form1_widget.h"
+#include "ui/repainting_cue_player.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QTimer>
+
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+struct Stamp {
+    const char* what;
+    Clock::time_point when;
+};
+
+std::vector<Stamp> stamps;
+
+void stamp(const char* what)
+{
+    stamps.push_back({what, Clock::now()});
+}
+
+void print_stamps()
+{
+    std::printf("phases (CLOCK_MONOTONIC ns, ms since previous):\n");
+    for (std::size_t i = 0; i < stamps.size(); ++i) {
+        const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(stamps[i].when.time_since_epoch()).count();
+        const double step
+            = i == 0 ? 0.0 : std::chrono::duration<double, std::milli>(stamps[i].when - stamps[i - 1].when).count();
+        std::printf("%lld %8.2f  %s\n", static_cast<long long>(ns), step, stamps[i].what);
+    }
+    std::fflush(stdout);
+}
+
+// Stamps the end of the surface's first paint and leaves the event loop.
+class FirstPaint final : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && !done_) {
+            done_ = true;
+            // After the paint event has been handled: let it finish first.
+            QTimer::singleShot(0, [] {
+                stamp("first paint handled");
+                print_stamps();
+            });
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    bool done_ = false;
+};
+
+// Stamps the start and the end of the first cue it plays.
+class StampingCuePlayer final : public mossaline::CuePlayer {
+public:
+    explicit StampingCuePlayer(mossaline::CuePlayer& inner)
+        : inner_(inner)
+    {
+    }
+    void play(mossaline::Cue cue) override
+    {
+        const bool first = !played_;
+        played_ = true;
+        if (first)
+            stamp("start cue begins (after the repaint before it)");
+        inner_.play(cue);
+        if (first)
+            stamp("start cue ends");
+    }
+
+private:
+    mossaline::CuePlayer& inner_;
+    bool played_ = false;
+};
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    stamp("main entered");
+    QApplication app(argc, argv);
+    stamp("QApplication");
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    stamp("style");
+
+    mossaline::Module1 module;
+    mossaline::SdlCuePlayer speaker(mossaline::program_folder() / "sound");
+    stamp("audio device open");
+    StampingCuePlayer stamped(speaker);
+    mossaline::RepaintingCuePlayer cues(stamped);
+    mossaline::ClockRandomSource random;
+    mossaline::Form1 form(module, cues, random, [] {});
+    stamp("Form1 model");
+    mossaline::Form1Widget window(form);
+    stamp("Form1Widget built");
+    cues.set_repaint([&window] { window.repaint_now(); });
+    FirstPaint first_paint;
+    window.surface()->installEventFilter(&first_paint);
+    window.load();
+    stamp("load() returned: shown");
+    return QApplication::exec();
+}

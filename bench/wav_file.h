@@ -1,0 +1,15 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <span>
+
+namespace mossaline::bench {
+
+/// Writes 16-bit PCM samples as a WAV file; throws std::runtime_error when the file cannot be written.
+void write_wav(const std::filesystem::path& path, std::span<const std::int16_t> samples, int sample_rate, int channels);
+
+/// Writes a mono 44.1 kHz file of silence lasting `milliseconds`.
+void write_silence(const std::filesystem::path& path, int milliseconds);
+
+} // namespace mossaline::bench
