@@ -79,17 +79,23 @@ printf 'median of runs 2..%d: mapped %s ms, painted %s ms\n' "$runs" "$warm_mapp
 
 if [[ -x $work/bench_startup_phases ]]; then
   echo "== where the start-up goes: bench_startup_phases (main.cpp's steps, stamped), median of $runs runs =="
+  : >"$work/phases.tsv"
   for run in $(seq "$runs"); do
     read -r _ game_pid _ _ _ p _ _ _ start_ns < <("$watch" --name Form1 --pixel 216 32 ffff00 --output "$work/phases.txt" \
       -- "$work/bench_startup_phases" 2>>"$work/game.log")
-    while ! grep -q 'first paint handled' "$work/phases.txt" 2>/dev/null; do sleep 0.02; done
+    for _ in $(seq 250); do
+      grep -q 'first paint handled' "$work/phases.txt" 2>/dev/null && break
+      sleep 0.02
+    done
     stop_game
-    awk -v s="$start_ns" -v p="$p" 'NR > 1 { $2 = ""; name = $0; sub(/^[0-9]+ +/, "", name); printf "%s\t%.2f\n", name, ($1 - s) / 1e6 }
-      END { printf "painted on screen (watcher)\t%s\n", p }' "$work/phases.txt"
-  done | awk -F '\t' '{ if (!($1 in seen)) { order[++n] = $1; seen[$1] = 1 } v[$1] = v[$1] " " $2 }
-    END { for (i = 1; i <= n; i++) { cmd = "echo" v[order[i]] " | tr \" \" \"\\n\" | sort -n"; m = 0; c = 0
-            while ((cmd | getline x) > 0) a[++c] = x; close(cmd)
-            printf "  %-32s %8.2f ms after launch\n", order[i], (c % 2) ? a[(c + 1) / 2] : (a[c / 2] + a[c / 2 + 1]) / 2 } }'
+    # Each stamp as "phase<TAB>ms after launch", then the watcher's own figure.
+    awk -v s="$start_ns" 'NR > 1 { ns = $1; $1 = ""; $2 = ""; sub(/^ +/, ""); printf "%s\t%.2f\n", $0, (ns - s) / 1e6 }' \
+      "$work/phases.txt" >>"$work/phases.tsv"
+    printf 'painted on screen (watcher)\t%s\n' "$p" >>"$work/phases.tsv"
+  done
+  cut -f1 "$work/phases.tsv" | awk '!seen[$0]++' | while IFS= read -r phase; do
+    printf '  %-48s %8s ms after launch\n' "$phase" "$(awk -F '\t' -v k="$phase" '$1 == k { print $2 }' "$work/phases.tsv" | median)"
+  done
 fi
 
 echo "== memory 2 s after the window showed =="
