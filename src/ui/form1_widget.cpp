@@ -61,22 +61,24 @@ void Form1Widget::load()
 
 void Form1Widget::sync()
 {
-    natives_.sync();
-    sync_timer(timer1_, form_.Timer1);
-    sync_timer(timer2_, form_.Timer2);
+    sync_except_surface();
     surface_->update_changed();
-    sync_result();
 }
 
 void Form1Widget::repaint_now()
+{
+    sync_except_surface();
+    surface_->repaint_changed();
+    if (result_widget_ && result_widget_->isVisible())
+        result_widget_->surface()->repaint();
+}
+
+void Form1Widget::sync_except_surface()
 {
     natives_.sync();
     sync_timer(timer1_, form_.Timer1);
     sync_timer(timer2_, form_.Timer2);
     sync_result();
-    surface_->repaint_changed();
-    if (result_widget_ && result_widget_->isVisible())
-        result_widget_->surface()->repaint();
 }
 
 void Form1Widget::sync_timer(QTimer& timer, const Control& design)

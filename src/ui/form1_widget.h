@@ -45,6 +45,7 @@ private:
     void control_moved(const Control& control) override;
     void control_clicked(const Control& control) override;
     void connect_handlers();
+    void sync_except_surface();
     void sync_timer(QTimer& timer, const Control& design);
     void sync_result();
 
