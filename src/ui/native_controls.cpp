@@ -21,6 +21,15 @@ void apply_colours(QWidget* widget, const Control& control, QPalette::ColorRole 
     widget->setPalette(palette);
 }
 
+// A raised face in the control's own colour, sunken while held down.
+QString plain_button_style(const Control& control)
+{
+    const QColor face = to_qcolor(control.back_colour);
+    return QStringLiteral("QPushButton { background-color: %1; color: %2; border: 2px outset %1; }"
+                          "QPushButton:pressed { background-color: %3; border-style: inset; }")
+        .arg(face.name(), to_qcolor(control.fore_colour).name(), face.darker(115).name());
+}
+
 // A button that stays pressed while checked. The style's own gradient would hide both the
 // exact face colour (a colour button shows the colour it selects) and the pressed state.
 QString sticky_button_style(const Control& control)
@@ -109,6 +118,8 @@ void NativeControls::create(Control& control, QWidget* host)
     case ControlKind::PushButton: {
         auto* button = new QPushButton(QString::fromStdString(control.caption), host);
         apply_colours(button, control, QPalette::Button, QPalette::ButtonText);
+        // The face shows the design's colour, not the style's lighter gradient over it.
+        button->setStyleSheet(plain_button_style(control));
         QObject::connect(button, &QAbstractButton::clicked, button, [this, &control] { clicked(control, false); });
         made = button;
         break;
