@@ -1,3 +1,4 @@
+#include "app/desktop_check.h"
 #include "sound/sdl_cue_player.h"
 #include "sound/sound_folder.h"
 #include "ui/clock_random_source.h"
@@ -11,7 +12,7 @@
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    const auto app = mossaline::open_desktop(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
     // Lets desktops match the window to its installed entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.mossaline.mossaline"));

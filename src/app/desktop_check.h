@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QApplication>
+#include <memory>
+
+namespace mossaline {
+
+/// Creates the application, or ends the run with status 1 and one line on standard error
+/// when there is no graphical desktop to show the game on (instead of the toolkit's abort).
+std::unique_ptr<QApplication> open_desktop(int& argc, char** argv);
+
+} // namespace mossaline
