@@ -5,23 +5,30 @@
 #
 # Source it and call `pulse_server_start` (exports PULSE_SERVER and friends) and
 # `pulse_server_stop` (from a trap), or run it as `pulse-server.sh run -- COMMAND...`
-# to have COMMAND run with the server and the server stopped after it.
+# to have COMMAND run with the server and the server stopped after it, or as
+# `pulse-server.sh serve FOLDER` to become the server itself, listening on FOLDER/native
+# (for a test that has to kill its server).
 
 # The sink every client plays to by default; its monitor is "<name>.monitor".
 MOSSALINE_PULSE_SINK=${MOSSALINE_PULSE_SINK:-mossaline_null}
 pulse_server_pid=
 pulse_server_dir=
 
+# Points this shell's PulseAudio clients and servers at FOLDER only.
+pulse_server_env() {
+  mkdir -p "$1/runtime" "$1/state"
+  printf 'autospawn = no\n' >"$1/client.conf"
+  export XDG_RUNTIME_DIR=$1
+  export PULSE_RUNTIME_PATH=$1/runtime
+  export PULSE_STATE_PATH=$1/state
+  export PULSE_CLIENTCONFIG=$1/client.conf
+  export PULSE_COOKIE=$1/cookie
+}
+
 pulse_server_start() {
   pulse_server_dir=$(mktemp -d "${TMPDIR:-/tmp}/mossaline-pulse.XXXXXX")
-  mkdir -p "$pulse_server_dir/runtime" "$pulse_server_dir/state"
-  printf 'autospawn = no\n' >"$pulse_server_dir/client.conf"
-  export XDG_RUNTIME_DIR=$pulse_server_dir
-  export PULSE_RUNTIME_PATH=$pulse_server_dir/runtime
-  export PULSE_STATE_PATH=$pulse_server_dir/state
-  export PULSE_CLIENTCONFIG=$pulse_server_dir/client.conf
-  export PULSE_COOKIE=$pulse_server_dir/cookie
-  # -n: none of /etc/pulse/default.pa; only the two modules below.
+  pulse_server_env "$pulse_server_dir"
+  # -n: none of /etc/pulse/default.pa; only the two modules below. Keep in step with `serve`.
   pulseaudio --daemonize=no -n --exit-idle-time=-1 --use-pid-file=no --system=no \
     --log-target="file:$pulse_server_dir/server.log" \
     --load="module-null-sink sink_name=$MOSSALINE_PULSE_SINK rate=44100" \
@@ -57,8 +64,15 @@ pulse_server_stop() {
 
 if [[ ${BASH_SOURCE[0]} == "$0" ]]; then
   set -euo pipefail
+  if [[ ${1:-} == serve && $# -eq 2 ]]; then
+    pulse_server_env "$2"
+    exec pulseaudio --daemonize=no -n --exit-idle-time=-1 --use-pid-file=no --system=no \
+      --log-target="file:$2/server.log" \
+      --load="module-null-sink sink_name=$MOSSALINE_PULSE_SINK rate=44100" \
+      --load="module-native-protocol-unix socket=$2/native auth-anonymous=1" </dev/null
+  fi
   if [[ ${1:-} != run || ${2:-} != -- || $# -lt 3 ]]; then
-    echo "usage: $0 run -- COMMAND [ARGUMENT...]   (or source it for pulse_server_start / pulse_server_stop)" >&2
+    echo "usage: $0 run -- COMMAND [ARGUMENT...] | serve FOLDER   (or source it for pulse_server_start / pulse_server_stop)" >&2
     exit 2
   fi
   shift 2

@@ -23,6 +23,10 @@ MonitorRecorder::MonitorRecorder(int piece_frames) {
   }
   ok_ = true;
   thread_ = std::thread([this, simple, piece_frames] { run(simple, piece_frames); });
+  // An idle null sink renders far ahead, and a new recording hears nothing
+  // until that has run out; only once pieces flow does the recording keep time.
+  wait_past(Clock::now());
+  take();
 }
 
 MonitorRecorder::~MonitorRecorder() {
@@ -53,7 +57,7 @@ std::vector<MonitorRecorder::Piece> MonitorRecorder::take() {
 }
 
 void MonitorRecorder::wait_past(Clock::time_point moment) {
-  for (int tries = 0; tries < 2000; ++tries) {
+  for (int tries = 0; tries < 4000; ++tries) {
     {
       const std::lock_guard<std::mutex> lock(mutex_);
       if (!pieces_.empty() && pieces_.back().arrived > moment + std::chrono::milliseconds(30)) {

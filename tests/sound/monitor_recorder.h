@@ -21,7 +21,7 @@ class MonitorRecorder {
     std::vector<std::int16_t> samples;
   };
 
-  /** Starts recording the default sink's monitor in pieces of `piece_frames`; see ok(). */
+  /** Starts recording the default sink's monitor in pieces of `piece_frames` and waits until they flow; see ok(). */
   explicit MonitorRecorder(int piece_frames = 441);
   /** Stops recording. */
   ~MonitorRecorder();
