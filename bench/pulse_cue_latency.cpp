@@ -157,8 +157,8 @@ void measure_blocking(CuePlayer& speaker, MonitorRecorder& recorder, const std::
 {
     constexpr int kRepeats = 5;
     std::printf("\ncue blocking (median of %d plays each); 'end' = last sample at the monitor\n", kRepeats);
-    std::printf("%10s %10s %8s %14s %14s %12s %12s %9s\n", "length ms", "blocked", "over ms", "call->first", "end->return",
-        "thread CPU", "process CPU", "wake-ups");
+    std::printf("%10s %10s %8s %14s %14s %12s %12s %9s\n", "length ms", "blocked", "over ms", "call->first",
+        "end->return", "thread CPU", "process CPU", "wake-ups");
     for (const int length : {45, 120, 140, 250, 500, 900, 1000, 1150, 2000}) {
         write_tone(folder / std::string(cue_file_name(Cue::Gain)), length);
         std::vector<double> wall, first, after_end, thread_cpu, process_cpu, wakes;

@@ -95,8 +95,7 @@ void PulseConnection::doze_until(
         }
         std::this_thread::sleep_until(std::min(deadline, now + step));
         // Whatever the server said meanwhile, without waiting for more.
-        while (pa_mainloop_iterate(loop_, 0, nullptr) > 0) {
-        }
+        while (pa_mainloop_iterate(loop_, 0, nullptr) > 0) { }
     }
 }
 

@@ -126,8 +126,8 @@ void PulseCuePlayer::play_samples(std::span<const std::int16_t> samples)
 {
     const Clock::time_point start = Clock::now();
     const Clock::time_point set_up_by = start + kSetUpLimit;
-    const pa_sample_spec spec{PA_SAMPLE_S16NE, static_cast<std::uint32_t>(kFormat.sample_rate),
-        static_cast<std::uint8_t>(kFormat.channels)};
+    const pa_sample_spec spec{
+        PA_SAMPLE_S16NE, static_cast<std::uint32_t>(kFormat.sample_rate), static_cast<std::uint8_t>(kFormat.channels)};
     const StreamHandle stream(pa_stream_new(connection_->context(), "cue", &spec, nullptr));
     if (!stream) {
         return;
@@ -156,7 +156,8 @@ void PulseCuePlayer::play_samples(std::span<const std::int16_t> samples)
     }
     // A cue shorter than the prebuffer would otherwise wait for more samples.
     const OperationHandle trigger(pa_stream_trigger(raw, nullptr, nullptr));
-    const auto length = frames_to_time(samples.size() / static_cast<std::size_t>(kFormat.channels), kFormat.sample_rate);
+    const auto length
+        = frames_to_time(samples.size() / static_cast<std::size_t>(kFormat.channels), kFormat.sample_rate);
     Clock::time_point end = heard_by(raw, *connection_, set_up_by).value_or(start + length);
     if (end - Clock::now() > 2 * kRecheckBefore) {
         connection_->doze_until([&stream_good] { return !stream_good(); }, end - kRecheckBefore, kDozeStep);

@@ -26,12 +26,12 @@ public:
     using WrittenHook = std::function<void()>;
 
     /** Plays through an open connection. */
-    PulseCuePlayer(std::filesystem::path sound_folder, std::unique_ptr<PulseConnection> connection,
-        WrittenHook on_written = {});
+    PulseCuePlayer(
+        std::filesystem::path sound_folder, std::unique_ptr<PulseConnection> connection, WrittenHook on_written = {});
 
     /** Connects to the default server; nothing if none answers within `limit`. */
-    static std::unique_ptr<PulseCuePlayer> connect(std::filesystem::path sound_folder,
-        std::chrono::milliseconds limit, WrittenHook on_written = {});
+    static std::unique_ptr<PulseCuePlayer> connect(
+        std::filesystem::path sound_folder, std::chrono::milliseconds limit, WrittenHook on_written = {});
 
     /** Ends the connection. */
     ~PulseCuePlayer() override;
