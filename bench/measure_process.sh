@@ -6,8 +6,9 @@
 #   - resident memory 2 s after the window showed (VmRSS and the smaps_rollup split);
 #   - CPU used while idle over 20 s (utime+stime from /proc/<pid>/stat, whole process) and
 #     the wake-ups per thread meanwhile (context switches from /proc/<pid>/task/*/status).
-# The game runs from a copy beside a `sound` folder of silent 10 ms cues, with SDL's dummy
-# audio driver, so the start cue blocks as briefly as a cue can and no sound card is needed.
+# The game runs from a copy beside a `sound` folder of silent 10 ms cues, playing them to a
+# private PulseAudio (scripts/pulse-server.sh; MOSSALINE_MEASURE_AUDIO=dummy: SDL's dummy
+# driver), so the start cue blocks as briefly as a cue can and no sound card is needed.
 #
 # usage: bench/measure_process.sh [BUILD_DIR] [RUNS] [IDLE_SECONDS]
 #   BUILD_DIR  a build configured with -DMOSSALINE_BENCH=ON (default: build-bench)
@@ -31,6 +32,7 @@ game_pid=
 cleanup() {
   [[ -n $game_pid ]] && kill "$game_pid" 2>/dev/null || true
   [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null || true
+  declare -F pulse_server_stop >/dev/null && pulse_server_stop
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -48,7 +50,16 @@ for _ in $(seq 100); do
   [[ -e /tmp/.X11-unix/X$display ]] && break
   sleep 0.05
 done
-export DISPLAY=":$display" SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb
+export DISPLAY=":$display" QT_QPA_PLATFORM=xcb
+# The cues go to a private PulseAudio with a null sink, as on a desktop;
+# MOSSALINE_MEASURE_AUDIO=dummy plays them through SDL's dummy driver instead.
+if [[ ${MOSSALINE_MEASURE_AUDIO:-pulse} == dummy ]]; then
+  export SDL_AUDIODRIVER=dummy
+else
+  unset SDL_AUDIODRIVER
+  source "$here/scripts/pulse-server.sh"
+  pulse_server_start
+fi
 unset QT_SCALE_FACTOR
 
 # The title's background: yellow at logical pixel (216, 32), painted only by the game itself.

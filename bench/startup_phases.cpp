@@ -2,7 +2,7 @@
 // a CLOCK_MONOTONIC stamp after each step and around the start cue, so a start measured by bench_window_watch (which
 // prints its own launch stamp) can be split into phases. The stamps are printed once the first
 // paint has been handled; the program then runs on like the game until it is ended.
-#include "sound/sdl_cue_player.h"
+#include "sound/make_cue_player.h"
 #include "sound/sound_folder.h"
 #include "ui/clock_random_source.h"
 #include "ui/form1.h"
@@ -99,9 +99,9 @@ int main(int argc, char* argv[])
     stamp("style");
 
     mossaline::Module1 module;
-    mossaline::SdlCuePlayer speaker(mossaline::program_folder() / "sound");
+    const auto speaker = mossaline::make_cue_player(mossaline::program_folder() / "sound");
     stamp("audio device open");
-    StampingCuePlayer stamped(speaker);
+    StampingCuePlayer stamped(*speaker);
     mossaline::RepaintingCuePlayer cues(stamped);
     mossaline::ClockRandomSource random;
     mossaline::Form1 form(module, cues, random, [] {});

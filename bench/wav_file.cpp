@@ -1,6 +1,8 @@
 #include "wav_file.h"
 
+#include <cmath>
 #include <fstream>
+#include <numbers>
 #include <stdexcept>
 #include <string_view>
 #include <vector>
@@ -53,6 +55,19 @@ void write_silence(const std::filesystem::path& path, int milliseconds)
     const std::vector<std::int16_t> silence(
         static_cast<std::size_t>(kRate) * static_cast<std::size_t>(milliseconds) / 1000, 0);
     write_wav(path, silence, kRate, 1);
+}
+
+void write_tone(const std::filesystem::path& path, int milliseconds)
+{
+    constexpr int kRate = 44100;
+    constexpr double kPitchHz = 1000.0;
+    std::vector<std::int16_t> tone(static_cast<std::size_t>(kRate) * static_cast<std::size_t>(milliseconds) / 1000);
+    // A quarter turn ahead, so the very first and last samples are loud and the
+    // sound's ends can be found to the sample at the monitor.
+    for (std::size_t i = 0; i < tone.size(); ++i)
+        tone[i] = static_cast<std::int16_t>(
+            std::lround(10000.0 * std::cos(2.0 * std::numbers::pi * kPitchHz * static_cast<double>(i) / kRate)));
+    write_wav(path, tone, kRate, 1);
 }
 
 } // namespace mossaline::bench

@@ -8,6 +8,12 @@ build=${MOSSALINE_SANITIZE_BUILD_DIR:-$root/build-sanitize}
 jobs=$(nproc)
 
 "$root/scripts/install-deps.sh"
+# The sound tests play to a real sound server: test.sh's, or one of this run's own.
+if [[ -z ${PULSE_SERVER:-} ]]; then
+  source "$root/scripts/pulse-server.sh"
+  trap pulse_server_stop EXIT
+  pulse_server_start
+fi
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DMOSSALINE_TESTS=ON -DMOSSALINE_SANITIZE=ON
 cmake --build "$build" -j "$jobs"

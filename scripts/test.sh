@@ -4,6 +4,10 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${MOSSALINE_BUILD_DIR:-$root/build}
 "$root/scripts/install-deps.sh"
+# A sound server of the suite's own, so the cue player is tested against a real one.
+source "$root/scripts/pulse-server.sh"
+trap pulse_server_stop EXIT
+pulse_server_start
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMOSSALINE_TESTS=ON
 cmake --build "$build"
 export QT_QPA_PLATFORM=offscreen

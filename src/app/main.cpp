@@ -1,5 +1,5 @@
 #include "app/desktop_check.h"
-#include "sound/sdl_cue_player.h"
+#include "sound/make_cue_player.h"
 #include "sound/sound_folder.h"
 #include "ui/clock_random_source.h"
 #include "ui/form1.h"
@@ -18,8 +18,8 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.mossaline.mossaline"));
 
     mossaline::Module1 module;
-    mossaline::SdlCuePlayer speaker(mossaline::program_folder() / "sound");
-    mossaline::RepaintingCuePlayer cues(speaker);
+    const auto speaker = mossaline::make_cue_player(mossaline::program_folder() / "sound");
+    mossaline::RepaintingCuePlayer cues(*speaker);
     mossaline::ClockRandomSource random;
     // EXIT ends the run at once: no further event of any window may be handled.
     const auto end_program = [] {

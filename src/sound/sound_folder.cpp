@@ -1,18 +1,35 @@
 #include "sound/sound_folder.h"
 
+#include <SDL_filesystem.h>
+#include <SDL_stdinc.h>
+
+#include <memory>
 #include <system_error>
 
 namespace mossaline {
 
+namespace {
+
+struct SdlFree {
+    void operator()(char* text) const { SDL_free(text); }
+};
+
+} // namespace
+
+// SDL knows how to ask each platform (/proc on Linux, sysctl on the BSDs,
+// the bundle on macOS ...) and needs no SDL_Init for it.
 std::filesystem::path program_folder()
 {
-    std::error_code error;
-    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (!error && program.has_parent_path()) {
-        return program.parent_path();
+    const std::unique_ptr<char, SdlFree> base(SDL_GetBasePath());
+    if (base != nullptr && *base != '\0') {
+        std::filesystem::path folder(base.get());
+        // SDL ends the folder with a separator; without it parent_path() and
+        // comparisons treat the folder as the folder itself.
+        return folder.has_filename() ? folder : folder.parent_path();
     }
-    // Without /proc (or with a restricted one) the sounds are looked up where
-    // the game was started, which is where most people start it from anyway.
+    // Where no platform call knows, the sounds are looked up where the game
+    // was started, which is where most people start it from anyway.
+    std::error_code error;
     std::filesystem::path here = std::filesystem::current_path(error);
     return error ? std::filesystem::path(".") : here;
 }

@@ -1,0 +1,112 @@
+#include "sound/pulse_connection.h"
+
+#include <pulse/context.h>
+#include <pulse/error.h>
+#include <pulse/mainloop.h>
+
+#include <algorithm>
+#include <thread>
+
+namespace mossaline {
+
+namespace {
+
+// The loop is driven only from inside a cue, never from a thread of its own,
+// so while no cue plays nothing in the process waits on the server's socket.
+bool settled(pa_context* context)
+{
+    const pa_context_state_t state = pa_context_get_state(context);
+    return state == PA_CONTEXT_READY || !PA_CONTEXT_IS_GOOD(state);
+}
+
+} // namespace
+
+std::unique_ptr<PulseConnection> PulseConnection::open(std::chrono::milliseconds limit, std::string* why)
+{
+    const Clock::time_point deadline = Clock::now() + limit;
+    pa_mainloop* loop = pa_mainloop_new();
+    if (loop == nullptr) {
+        return nullptr;
+    }
+    pa_context* context = pa_context_new(pa_mainloop_get_api(loop), "MOSSALINE");
+    if (context == nullptr) {
+        pa_mainloop_free(loop);
+        return nullptr;
+    }
+    std::unique_ptr<PulseConnection> connection(new PulseConnection(loop, context));
+    // No autospawn: a desktop without a server is served by the fallback, not
+    // by a sound server the game started behind the user's back.
+    if (pa_context_connect(context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0
+        || !connection->run_until([context] { return settled(context); }, deadline)
+        || pa_context_get_state(context) != PA_CONTEXT_READY) {
+        if (why != nullptr) {
+            *why = settled(context) ? connection->failure() : "no answer from the sound server";
+        }
+        return nullptr;
+    }
+    return connection;
+}
+
+PulseConnection::PulseConnection(pa_mainloop* loop, pa_context* context)
+    : loop_(loop)
+    , context_(context)
+{
+}
+
+PulseConnection::~PulseConnection()
+{
+    pa_context_disconnect(context_);
+    pa_context_unref(context_);
+    pa_mainloop_free(loop_);
+}
+
+bool PulseConnection::alive() const
+{
+    return PA_CONTEXT_IS_GOOD(pa_context_get_state(context_));
+}
+
+bool PulseConnection::run_until(const std::function<bool()>& done, Clock::time_point deadline)
+{
+    while (!done()) {
+        if (!alive()) {
+            return done();
+        }
+        const Clock::time_point now = Clock::now();
+        if (now >= deadline) {
+            return false;
+        }
+        // One poll per event: the timeout only bounds the wait, it is not a tick.
+        const auto left = std::chrono::duration_cast<std::chrono::microseconds>(deadline - now).count();
+        if (pa_mainloop_prepare(loop_, static_cast<int>(std::clamp<long long>(left, 1, 10'000'000))) < 0
+            || pa_mainloop_poll(loop_) < 0 || pa_mainloop_dispatch(loop_) < 0) {
+            return done();
+        }
+    }
+    return true;
+}
+
+void PulseConnection::doze_until(
+    const std::function<bool()>& stop, Clock::time_point deadline, std::chrono::milliseconds step)
+{
+    while (alive() && !stop()) {
+        const Clock::time_point now = Clock::now();
+        if (now >= deadline) {
+            return;
+        }
+        std::this_thread::sleep_until(std::min(deadline, now + step));
+        // Whatever the server said meanwhile, without waiting for more.
+        while (pa_mainloop_iterate(loop_, 0, nullptr) > 0) { }
+    }
+}
+
+void PulseConnection::flush(Clock::time_point deadline)
+{
+    run_until([this] { return pa_context_is_pending(context_) == 0; }, deadline);
+}
+
+std::string PulseConnection::failure() const
+{
+    return pa_strerror(pa_context_errno(context_));
+}
+
+} // namespace mossaline

@@ -1,0 +1,179 @@
+#include "sound/pulse_cue_player.h"
+
+#include <pulse/context.h>
+#include <pulse/operation.h>
+#include <pulse/stream.h>
+
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "sound/cue_samples.h"
+#include "sound/pulse_connection.h"
+
+namespace mossaline {
+
+namespace {
+
+using Clock = PulseConnection::Clock;
+using std::chrono::microseconds;
+using std::chrono::milliseconds;
+
+// The latency asked of the server: small enough that a cue starts with the
+// click that caused it, and the whole cue is sent at once, so a busy machine
+// cannot starve the stream however small this is.
+constexpr milliseconds kTargetLatency{10};
+
+// Setting up a stream is a round trip or two; a server that takes longer than
+// this is hung, and the game goes on without the cue.
+constexpr milliseconds kSetUpLimit{500};
+
+// While a cue plays the server asks for more every few milliseconds; its
+// messages are read this often instead, which is also how soon a server that
+// went away mid-cue is noticed.
+constexpr milliseconds kDozeStep{50};
+
+// A cue's end is first estimated as soon as it is sent, before the server has
+// started it; this long before that estimate it is asked again.
+constexpr milliseconds kRecheckBefore{30};
+
+struct StreamRelease {
+    void operator()(pa_stream* stream) const
+    {
+        if (PA_STREAM_IS_GOOD(pa_stream_get_state(stream))) {
+            pa_stream_disconnect(stream);
+        }
+        pa_stream_unref(stream);
+    }
+};
+using StreamHandle = std::unique_ptr<pa_stream, StreamRelease>;
+
+struct OperationRelease {
+    void operator()(pa_operation* operation) const { pa_operation_unref(operation); }
+};
+using OperationHandle = std::unique_ptr<pa_operation, OperationRelease>;
+
+bool finished(pa_operation* operation)
+{
+    return operation == nullptr || pa_operation_get_state(operation) != PA_OPERATION_RUNNING;
+}
+
+microseconds frames_to_time(std::size_t frames, int rate)
+{
+    return microseconds(static_cast<std::int64_t>(frames) * 1'000'000 / rate);
+}
+
+// When the last sample written will have been heard: the server's own
+// figure for the time from now to the end of what it holds.
+std::optional<Clock::time_point> heard_by(pa_stream* stream, PulseConnection& connection, Clock::time_point deadline)
+{
+    const OperationHandle update(pa_stream_update_timing_info(stream, nullptr, nullptr));
+    if (!update || !connection.run_until([&update] { return finished(update.get()); }, deadline)) {
+        return std::nullopt;
+    }
+    pa_usec_t latency = 0;
+    int negative = 0;
+    if (pa_stream_get_latency(stream, &latency, &negative) < 0) {
+        return std::nullopt;
+    }
+    return Clock::now() + microseconds(negative != 0 ? 0 : latency);
+}
+
+} // namespace
+
+PulseCuePlayer::PulseCuePlayer(
+    std::filesystem::path sound_folder, std::unique_ptr<PulseConnection> connection, WrittenHook on_written)
+    : folder_(std::move(sound_folder))
+    , connection_(std::move(connection))
+    , on_written_(std::move(on_written))
+{
+}
+
+std::unique_ptr<PulseCuePlayer> PulseCuePlayer::connect(
+    std::filesystem::path sound_folder, std::chrono::milliseconds limit, WrittenHook on_written)
+{
+    std::unique_ptr<PulseConnection> connection = PulseConnection::open(limit);
+    if (!connection) {
+        return nullptr;
+    }
+    return std::make_unique<PulseCuePlayer>(std::move(sound_folder), std::move(connection), std::move(on_written));
+}
+
+PulseCuePlayer::~PulseCuePlayer() = default;
+
+bool PulseCuePlayer::connected() const
+{
+    return connection_ && connection_->alive();
+}
+
+void PulseCuePlayer::play(Cue cue)
+{
+    if (!connected()) {
+        return;
+    }
+    const std::vector<std::int16_t> samples = cue_samples(folder_ / cue_file_name(cue), kFormat);
+    play_samples(samples);
+    if (!connection_->alive()) {
+        lose_server();
+    }
+}
+
+// A stream lives for one cue only: between cues the server holds nothing of
+// the game's, and the game holds nothing that wakes.
+void PulseCuePlayer::play_samples(std::span<const std::int16_t> samples)
+{
+    const Clock::time_point start = Clock::now();
+    const Clock::time_point set_up_by = start + kSetUpLimit;
+    const pa_sample_spec spec{
+        PA_SAMPLE_S16NE, static_cast<std::uint32_t>(kFormat.sample_rate), static_cast<std::uint8_t>(kFormat.channels)};
+    const StreamHandle stream(pa_stream_new(connection_->context(), "cue", &spec, nullptr));
+    if (!stream) {
+        return;
+    }
+    pa_buffer_attr buffer{};
+    buffer.maxlength = static_cast<std::uint32_t>(-1);
+    buffer.tlength = static_cast<std::uint32_t>(pa_usec_to_bytes(microseconds(kTargetLatency).count(), &spec));
+    buffer.prebuf = static_cast<std::uint32_t>(-1);
+    buffer.minreq = static_cast<std::uint32_t>(-1);
+    buffer.fragsize = static_cast<std::uint32_t>(-1);
+    const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_ADJUST_LATENCY | PA_STREAM_INTERPOLATE_TIMING);
+    if (pa_stream_connect_playback(stream.get(), nullptr, &buffer, flags, nullptr, nullptr) < 0) {
+        return;
+    }
+    pa_stream* const raw = stream.get();
+    const auto stream_good = [raw] { return PA_STREAM_IS_GOOD(pa_stream_get_state(raw)); };
+    if (!connection_->run_until([raw] { return pa_stream_get_state(raw) != PA_STREAM_CREATING; }, set_up_by)
+        || pa_stream_get_state(raw) != PA_STREAM_READY) {
+        return;
+    }
+    if (pa_stream_write(raw, samples.data(), samples.size_bytes(), nullptr, 0, PA_SEEK_RELATIVE) < 0) {
+        return;
+    }
+    if (on_written_) {
+        on_written_();
+    }
+    // A cue shorter than the prebuffer would otherwise wait for more samples.
+    const OperationHandle trigger(pa_stream_trigger(raw, nullptr, nullptr));
+    const auto length
+        = frames_to_time(samples.size() / static_cast<std::size_t>(kFormat.channels), kFormat.sample_rate);
+    Clock::time_point end = heard_by(raw, *connection_, set_up_by).value_or(start + length);
+    if (end - Clock::now() > 2 * kRecheckBefore) {
+        connection_->doze_until([&stream_good] { return !stream_good(); }, end - kRecheckBefore, kDozeStep);
+        end = heard_by(raw, *connection_, end).value_or(end);
+    }
+    connection_->doze_until([&stream_good] { return !stream_good(); }, end, kDozeStep);
+    if (stream_good()) {
+        pa_stream_disconnect(raw);
+        connection_->flush(Clock::now() + kTargetLatency);
+    }
+}
+
+void PulseCuePlayer::lose_server()
+{
+    std::cerr << "mossaline: sound server gone (" << connection_->failure() << "), no more sound\n";
+    connection_.reset();
+}
+
+} // namespace mossaline

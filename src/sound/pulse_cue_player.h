@@ -1,0 +1,57 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <span>
+
+#include "sound/cue_player.h"
+#include "sound/pcm_format.h"
+
+struct pa_stream;
+
+namespace mossaline {
+
+class PulseConnection;
+
+/** Plays cue files from a folder straight to a PulseAudio or PipeWire server, one short-lived stream per cue. */
+class PulseCuePlayer final : public CuePlayer {
+public:
+    /** The format every cue is converted to and sent in. */
+    static constexpr PcmFormat kFormat{44100, 1};
+
+    /** Called right after a cue's samples have been handed to the server. */
+    using WrittenHook = std::function<void()>;
+
+    /** Plays through an open connection. */
+    PulseCuePlayer(
+        std::filesystem::path sound_folder, std::unique_ptr<PulseConnection> connection, WrittenHook on_written = {});
+
+    /** Connects to the default server; nothing if none answers within `limit`. */
+    static std::unique_ptr<PulseCuePlayer> connect(
+        std::filesystem::path sound_folder, std::chrono::milliseconds limit, WrittenHook on_written = {});
+
+    /** Ends the connection. */
+    ~PulseCuePlayer() override;
+
+    PulseCuePlayer(const PulseCuePlayer&) = delete;
+    PulseCuePlayer& operator=(const PulseCuePlayer&) = delete;
+
+    /** Plays the cue's file, or the default tone if the file is unusable, until its last sample is heard. */
+    void play(Cue cue) override;
+
+    /** True while the server is there; once it has gone every cue is skipped at once. */
+    bool connected() const;
+
+private:
+    void play_samples(std::span<const std::int16_t> samples);
+    void lose_server();
+
+    std::filesystem::path folder_;
+    std::unique_ptr<PulseConnection> connection_;
+    WrittenHook on_written_;
+};
+
+} // namespace mossaline
