@@ -13,5 +13,5 @@ cmake --build "$build"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
 
-# The tests that need no display, once more under AddressSanitizer and UndefinedBehaviorSanitizer.
+# The whole suite once more under AddressSanitizer and UndefinedBehaviorSanitizer.
 "$root/scripts/test-sanitized.sh"
