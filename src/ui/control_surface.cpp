@@ -3,6 +3,7 @@
 #include "ui/qt_look.h"
 #include "ui/twips.h"
 
+#include <QFocusEvent>
 #include <QFontDatabase>
 #include <QMouseEvent>
 #include <QPainter>
@@ -76,13 +77,47 @@ QRegion ControlSurface::take_changes()
     return changed;
 }
 
-void ControlSurface::update_changed()
+void ControlSurface::update_changed() { schedule(take_changes()); }
+
+void ControlSurface::schedule(const QRegion& region)
 {
-    const QRegion changed = take_changes();
-    if (changed.isEmpty())
+    if (region.isEmpty())
         return;
-    pending_ += changed;
-    update(changed);
+    pending_ += region;
+    update(region);
+}
+
+QRect ControlSurface::focus_ring_extent() const { return painted_extent(focus_box_); }
+
+void ControlSurface::set_focus_box(const TwipsRect& box)
+{
+    if (box == focus_box_)
+        return;
+    if (focus_ring_shown())
+        schedule(QRegion(focus_ring_extent()) + painted_extent(box));
+    focus_box_ = box;
+}
+
+void ControlSurface::reveal_focus()
+{
+    if (focus_revealed_)
+        return;
+    focus_revealed_ = true;
+    schedule(focus_ring_extent());
+}
+
+void ControlSurface::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    if (focus_revealed_)
+        schedule(focus_ring_extent());
+}
+
+void ControlSurface::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    if (focus_revealed_)
+        schedule(focus_ring_extent());
 }
 
 void ControlSurface::repaint_changed()
@@ -127,6 +162,13 @@ void ControlSurface::paintEvent(QPaintEvent* event)
     for (const Control& control : window_.controls())
         if (painted_here(control) && control.visible && region.intersects(painted_extent(control.box)))
             painter_.paint(painter, control);
+    if (focus_ring_shown()) {
+        // A dotted square on the edges of the cell's bands, in the hover marker's yellow.
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setPen(QPen(QColor(255, 255, 0), 0, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(to_pixel_rect(focus_box_).adjusted(0, 0, -1, -1));
+    }
 }
 
 void ControlSurface::mouseMoveEvent(QMouseEvent* event)
@@ -142,6 +184,10 @@ void ControlSurface::mouseMoveEvent(QMouseEvent* event)
 
 void ControlSurface::mousePressEvent(QMouseEvent* event)
 {
+    if (focus_revealed_) {
+        focus_revealed_ = false;
+        schedule(focus_ring_extent());
+    }
     if (event->button() == Qt::LeftButton)
         pressed_ = control_at(to_twips(event->position().x()), to_twips(event->position().y()));
 }

@@ -37,12 +37,22 @@ public:
     /// Waits for the work start_preparing() began, and keeps its pictures.
     void finish_preparing();
 
+    /// Where the keyboard's focus ring goes, in twips.
+    void set_focus_box(const TwipsRect& box);
+    /// Shows the focus ring from now on while the surface has the keyboard; a pointer press
+    /// hides it again, so a game played with the mouse looks as it always did.
+    void reveal_focus();
+    /// True while the focus ring is drawn.
+    bool focus_ring_shown() const { return focus_revealed_ && hasFocus(); }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     // What a painted control looks like, as far as painting goes.
@@ -63,6 +73,8 @@ private:
     };
     static Look look_of(const Control& control);
     QRegion take_changes();
+    void schedule(const QRegion& region);
+    QRect focus_ring_extent() const;
 
     const WindowModel& window_;
     PointerSink& sink_;
@@ -77,6 +89,8 @@ private:
     // Decodes pictures for the first paint into prepared_, which is ours once it has joined.
     std::thread preparing_;
     ControlPainter::Pictures prepared_;
+    TwipsRect focus_box_{};
+    bool focus_revealed_ = false;
 };
 
 } // namespace mossaline

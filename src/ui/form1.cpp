@@ -68,6 +68,7 @@ void Form1::Form_Load()
 
 void Form1::Form_Click()
 {
+    const MarkerPlace marker_before{Shape5.box.left, Shape5.box.top};
     const int source = marker_grid::cell_at(Shape5.box.left, Shape5.box.top);
     // The click carries no position: it is judged where the pointer was last seen.
     const double x = module_.pointer_x_value();
@@ -82,6 +83,7 @@ void Form1::Form_Click()
     switch (judge_move(module_.board, source, target)) {
     case MoveVerdict::Jump:
         make_jump(source, target);
+        history_.record({source, (source + target) / 2, target, marker_before, {Shape5.box.left, Shape5.box.top}});
         cue = Cue::Gain;
         break;
     case MoveVerdict::Refused:
@@ -267,6 +269,7 @@ void Form1::count_left() { module_.moves_possible = count_open_jumps(module_.boa
 
 void Form1::restart()
 {
+    history_.clear();
     set_start_position(module_.board);
     module_.marbles_left = 44;
 }
@@ -276,5 +279,73 @@ void Form1::play(Cue cue)
     if (module_.sound_on == 1)
         cues_.play(cue);
 }
+
+bool Form1::undo_jump()
+{
+    const auto jump = history_.take_back();
+    if (!jump)
+        return false;
+    // Only the jump taken back can have ended the game, so an open report shows its end.
+    const bool ended_game = count_open_jumps(module_.board) == 0;
+    module_.board.set(jump->source, Cell::Marble);
+    module_.board.set(jump->middle, Cell::Marble);
+    module_.board.set(jump->target, Cell::Empty);
+    Shape3(jump->source)->visible = true;
+    Shape7(jump->source)->visible = true;
+    Shape3(jump->middle)->visible = true;
+    Shape7(jump->middle)->visible = true;
+    Shape3(jump->target)->visible = false;
+    Shape7(jump->target)->visible = false;
+    ++module_.marbles_left;
+    Label5.caption = std::to_string(module_.marbles_left);
+    // Back where it stood before the click, so the same marble is the source of the next one.
+    put_marker(Shape5, jump->marker_before);
+    if (ended_game && result_ && result_->loaded())
+        result_->Command1_Click();
+    // The cue of a jump that does not stand.
+    play(Cue::Loss);
+    if (module_.show_moves == 1)
+        possible_moves();
+    count_left();
+    return true;
+}
+
+bool Form1::redo_jump()
+{
+    const auto jump = history_.redo();
+    if (!jump)
+        return false;
+    put_marker(Shape5, jump->marker_after);
+    make_jump(jump->source, jump->target);
+    play(Cue::Gain);
+    after_move();
+    return true;
+}
+
+void Form1::after_move()
+{
+    if (module_.show_moves == 1)
+        possible_moves();
+    count_left();
+    if (module_.moves_possible == 0)
+        show_result();
+}
+
+void Form1::put_marker(Control& marker, MarkerPlace place)
+{
+    marker.box.left = place.left;
+    marker.box.top = place.top;
+}
+
+void Form1::move_cursor(CursorDirection direction)
+{
+    const auto cell = cursor_step(Shape4.box.left, Shape4.box.top, direction);
+    if (!cell)
+        return;
+    const TwipsPoint centre = cell_centre(*cell);
+    Form_MouseMove(centre.x, centre.y);
+}
+
+void Form1::press_cursor() { Form_Click(); }
 
 } // namespace mossaline

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/board_cursor.h"
+#include "game/jump_history.h"
 #include "game/module1.h"
 #include "sound/cue_player.h"
 #include "ui/control_array.h"
@@ -92,8 +94,23 @@ public:
     /// The report window, or nullptr before the first game end.
     Result* result() { return result_.get(); }
 
+    /// Takes back the last jump of this game, as if it had never been made; false when there is none.
+    bool undo_jump();
+    /// Makes the jump taken back last again, as its click did; false when there is none.
+    bool redo_jump();
+    /// True when a jump of this game can be taken back.
+    bool can_undo() const { return history_.can_take_back(); }
+    /// True when a jump taken back can be made again.
+    bool can_redo() const { return history_.can_redo(); }
+    /// Moves the hover marker one board cell that way, as a pointer motion onto that cell's centre.
+    void move_cursor(CursorDirection direction);
+    /// A click on the board from the keyboard, judged where the pointer was last seen.
+    void press_cursor();
+
 private:
     void make_jump(int source, int target);
+    void after_move();
+    void put_marker(Control& marker, MarkerPlace place);
     void show_result();
     void set_board_colour(int option);
     void play(Cue cue);
@@ -104,6 +121,7 @@ private:
     RandomSource& random_;
     std::function<void()> end_program_;
     std::unique_ptr<Result> result_;
+    JumpHistory history_;
 };
 
 } // namespace mossaline

@@ -1,6 +1,11 @@
 #include "ui/form1_widget.h"
 
+#include "ui/board_keys.h"
 #include "ui/twips.h"
+
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
 
 namespace mossaline {
 
@@ -9,9 +14,14 @@ Form1Widget::Form1Widget(Form1& form)
     , form_(form)
     , surface_(new ControlSurface(form.window, *this, this))
     , natives_(form.window, this)
+    , actions_(this)
+    , menu_(actions_.build_menu(this))
 {
     setWindowTitle(QString::fromStdString(form.window.design().caption));
     setFixedSize(surface_->size());
+    // The board is the first stop of the keyboard; Tab goes on through the native controls.
+    surface_->setFocusPolicy(Qt::StrongFocus);
+    surface_->installEventFilter(this);
     connect_handlers();
 }
 
@@ -49,6 +59,14 @@ void Form1Widget::connect_handlers()
         form_.Timer2_Timer();
         sync();
     });
+    connect(actions_.undo, &QAction::triggered, this, [this] { run_and_sync(&Form1::undo_jump); });
+    connect(actions_.redo, &QAction::triggered, this, [this] { run_and_sync(&Form1::redo_jump); });
+}
+
+void Form1Widget::run_and_sync(bool (Form1::*command)())
+{
+    (form_.*command)();
+    sync();
 }
 
 void Form1Widget::load()
@@ -59,6 +77,7 @@ void Form1Widget::load()
     form_.Form_Load();
     surface_->finish_preparing();
     sync();
+    surface_->setFocus(Qt::OtherFocusReason);
     show();
 }
 
@@ -79,6 +98,10 @@ void Form1Widget::repaint_now()
 void Form1Widget::sync_except_surface()
 {
     natives_.sync();
+    actions_.set_enabled(form_.can_undo(), form_.can_redo());
+    // The focus ring stands on the edges of the hover marker's cell.
+    const TwipsRect& marker = form_.Shape4.box;
+    surface_->set_focus_box({marker.left - 50, marker.top - 50, 600, 600});
     sync_timer(timer1_, form_.Timer1);
     sync_timer(timer2_, form_.Timer2);
     sync_result();
@@ -143,6 +166,57 @@ void Form1Widget::control_clicked(const Control& control)
     else
         return;
     sync();
+}
+
+bool Form1Widget::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == surface_ && event->type() == QEvent::KeyPress)
+        if (const auto command = board_command(*static_cast<QKeyEvent*>(event))) {
+            board_key(*command);
+            return true;
+        }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form1Widget::board_key(KeyCommand command)
+{
+    surface_->reveal_focus();
+    switch (command) {
+    case KeyCommand::CursorLeft:
+        form_.move_cursor(CursorDirection::Left);
+        break;
+    case KeyCommand::CursorRight:
+        form_.move_cursor(CursorDirection::Right);
+        break;
+    case KeyCommand::CursorUp:
+        form_.move_cursor(CursorDirection::Up);
+        break;
+    case KeyCommand::CursorDown:
+        form_.move_cursor(CursorDirection::Down);
+        break;
+    case KeyCommand::Press:
+        form_.press_cursor();
+        break;
+    case KeyCommand::OpenMenu: {
+        const TwipsRect& marker = form_.Shape4.box;
+        menu_->popup(surface_->mapToGlobal(to_pixel_rect(marker).center()));
+        return;
+    }
+    case KeyCommand::TakeBack:
+    case KeyCommand::Redo:
+        // Window-wide keys: their actions take them before the board sees them.
+        return;
+    }
+    sync();
+}
+
+void Form1Widget::contextMenuEvent(QContextMenuEvent* event)
+{
+    // From the Menu key, the menu opens on the board's marker rather than wherever the pointer is.
+    QPoint at = event->globalPos();
+    if (event->reason() == QContextMenuEvent::Keyboard && surface_->hasFocus())
+        at = surface_->mapToGlobal(to_pixel_rect(form_.Shape4.box).center());
+    menu_->popup(at);
 }
 
 } // namespace mossaline

@@ -2,6 +2,8 @@
 
 #include "ui/control_surface.h"
 #include "ui/form1.h"
+#include "ui/game_actions.h"
+#include "ui/game_keys.h"
 #include "ui/native_controls.h"
 #include "ui/pointer_sink.h"
 #include "ui/result_widget.h"
@@ -9,6 +11,8 @@
 #include <QTimer>
 #include <QWidget>
 #include <memory>
+
+class QMenu;
 
 namespace mossaline {
 
@@ -38,6 +42,14 @@ public:
     const QTimer& timer1() const { return timer1_; }
     /// The ambient timer.
     const QTimer& timer2() const { return timer2_; }
+    /// Undo, Redo, Keys and About, with their window-wide shortcuts.
+    GameActions& actions() { return actions_; }
+    /// The menu of the right mouse button.
+    QMenu* menu() const { return menu_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void surface_moved(float x, float y) override;
@@ -48,6 +60,8 @@ private:
     void sync_except_surface();
     void sync_timer(QTimer& timer, const Control& design);
     void sync_result();
+    void board_key(KeyCommand command);
+    void run_and_sync(bool (Form1::*command)());
 
     Form1& form_;
     ControlSurface* surface_;
@@ -55,6 +69,8 @@ private:
     QTimer timer1_;
     QTimer timer2_;
     std::unique_ptr<ResultWidget> result_widget_;
+    GameActions actions_;
+    QMenu* menu_;
 };
 
 } // namespace mossaline

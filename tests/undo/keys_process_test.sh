@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# The real program under a private X server, played from the keyboard: two jumps made with
+# the arrows, Space and Enter, taken back with Ctrl+Z and made again with Ctrl+Shift+Z and
+# Ctrl+Y, then the right-click menu opened and its Undo chosen, and EXIT. The board is checked
+# by pixel probes, the cues by the test tones read back from SDL's disk driver.
+# Usage: keys_process_test.sh MOSSALINE WINDOW_PROBE CUE_TONES ARTIFACTS_DIR
+set -euo pipefail
+
+program=${1:?usage: keys_process_test.sh MOSSALINE WINDOW_PROBE CUE_TONES ARTIFACTS_DIR}
+probe_tool=${2:?}
+cue_tones=${3:?}
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$here/../e2e/e2e_session.sh"
+
+e2e_start_x "${4:?}" 1
+
+readonly BOARD=FFC080 GREY=808080 HOVER=FFFF00
+readonly TITLE=(4200 300)   # Label3 "MOSSALINE": motion over it raises no event of the game
+readonly EXIT=(8527 6067)   # Label1 (8160, 5880, 735, 375)
+
+marble() { echo "marble($1,$2)@$((1807 + 600 * $1)),$((1187 + 600 * $2))=$GREY"; }
+hole() { echo "hole($1,$2)@$((1807 + 600 * $1)),$((1087 + 600 * $2))=$BOARD"; }
+hover_ring() { echo "hover($1,$2)@$((1797 + 600 * $1)),$((880 + 600 * $2))=$HOVER"; }
+
+keys() { # key...
+    timeout 10 xdotool key --clearmodifiers --delay 30 "$@" || e2e_fail "xdotool could not press $*"
+}
+
+e2e_start_game "$program" "$cue_tones"
+form1=$(e2e_window Form1)
+e2e_expect "start position" "$form1" "$(marble 4 2)" "$(marble 4 3)" "$(hole 4 4)"
+# The pointer rests where it moves nothing, and the keyboard goes to the game's window.
+e2e_move "$form1" "${TITLE[@]}"
+timeout 10 xdotool windowfocus --sync "$form1" || e2e_fail "the window did not take the keyboard"
+
+expected_cues=(chimeup)
+# --- Down, Down, Enter from the start: (4,2) jumps over (4,3) into the centre.
+keys Down Down Return
+expected_cues+=(gain)
+e2e_expect "Down, Down, Enter made no jump" "$form1" "$(hole 4 2)" "$(hole 4 3)" "$(marble 4 4)" "$(hover_ring 4 4)"
+# --- Up to (4,0), Space picks it, Down twice and Enter jump it into (4,2).
+keys Up Up Up Up space Down Down Return
+expected_cues+=(normal gain)
+e2e_expect "the second jump by keys" "$form1" "$(hole 4 0)" "$(hole 4 1)" "$(marble 4 2)" "$(hover_ring 4 2)"
+# --- Both taken back, then made again by the two redo keys.
+keys ctrl+z ctrl+z
+expected_cues+=(loss loss)
+e2e_expect "Ctrl+Z did not take back two jumps" "$form1" "$(marble 4 2)" "$(marble 4 3)" "$(hole 4 4)" "$(marble 4 0)"
+keys ctrl+shift+z ctrl+y
+expected_cues+=(gain gain)
+e2e_expect "Ctrl+Shift+Z and Ctrl+Y did not redo them" "$form1" "$(hole 4 0)" "$(hole 4 1)" "$(marble 4 2)" \
+    "$(hole 4 3)" "$(marble 4 4)"
+
+# --- The right button makes no move (the cues would show one) and opens the menu, which
+#     takes the next keys: Down, Return choose its first entry, Undo.
+timeout 10 xdotool mousemove --window "$form1" "$(e2e_px 5407)" "$(e2e_px 3487)" click 3 || e2e_fail "no right click"
+keys Down Return
+expected_cues+=(loss)
+e2e_expect "Undo from the menu" "$form1" "$(marble 4 0)" "$(marble 4 1)" "$(hole 4 2)"
+
+# --- EXIT ends the program.
+e2e_click "$form1" "${EXIT[@]}"
+expected_cues+=(bird)
+e2e_expect_exit "EXIT"
+
+"$cue_tones" read "$recording" >"$artifacts/heard.txt" || e2e_fail "cannot read the recording"
+mapfile -t heard < <(grep -v -x -e 1 -e 2 "$artifacts/heard.txt" || true)
+printf '%s\n' "${expected_cues[@]}" >"$artifacts/expected.txt"
+if [[ "${heard[*]}" != "${expected_cues[*]}" ]]; then
+    diff "$artifacts/expected.txt" <(printf '%s\n' "${heard[@]}") >&2 || true
+    e2e_fail "the cues heard differ from the cues due (expected.txt, heard.txt in $artifacts)"
+fi
+echo "${#expected_cues[@]} cues in order"
+e2e_passed=yes
+echo PASS
