@@ -11,7 +11,7 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DMOSSALINE_TESTS=ON -DMOSSALINE_SANITIZE=ON
 
 # Only test programs without windows; the Qt views and the game itself are not built here.
-wanted='^(game_tests|ui_model_tests|[a-z]+_model_tests|soak_tests|cue_cost_tests|sound_tests)$'
+wanted='^(game_tests|ui_model_tests|[a-z]+_model_tests|soak_tests|cue_cost_tests|sound_tests|solver_tests)$'
 mapfile -t targets < <(ninja -C "$build" -t targets all | sed -n 's/^\([A-Za-z0-9_]*\): CXX_EXECUTABLE_LINKER.*/\1/p' |
   grep -E "$wanted" | sort -u)
 if [ ${#targets[@]} -eq 0 ]; then

@@ -18,6 +18,7 @@ struct Tables {
     std::array<BitJump, kJumpCount> jumps{};
     std::array<std::array<std::array<Bits, 256>, kChunks>, kSymmetries> images{};
     std::array<Bits, kHoles> neighbours{};
+    std::array<std::array<std::uint8_t, kJumpCount>, kSymmetries> orders{};
 
     Tables()
     {
@@ -30,6 +31,7 @@ struct Tables {
         }
         fill_jumps();
         fill_images();
+        fill_orders();
         for (const BitJump& j : jumps) {
             neighbours[static_cast<std::size_t>(j.from_hole)] |= j.over;
             neighbours[static_cast<std::size_t>(j.over_hole)] |= j.from;
@@ -66,6 +68,26 @@ struct Tables {
         };
         std::stable_sort(jumps.begin(), jumps.end(),
             [&](const BitJump& x, const BitJump& y) { return reach(x.from_hole) > reach(y.from_hole); });
+    }
+
+    Bits image_of(Bits bits, int s) const
+    {
+        Bits out = 0;
+        for (std::size_t chunk = 0; chunk < kChunks; ++chunk)
+            out |= images[static_cast<std::size_t>(s)][chunk][(bits >> (8 * chunk)) & 0xff];
+        return out;
+    }
+
+    void fill_orders()
+    {
+        for (int s = 0; s < kSymmetries; ++s)
+            for (std::size_t k = 0; k < kJumpCount; ++k) {
+                const Bits from = image_of(jumps[k].from, s);
+                const Bits to = image_of(jumps[k].to, s);
+                for (std::size_t i = 0; i < kJumpCount; ++i)
+                    if (jumps[i].from == from && jumps[i].to == to)
+                        orders[static_cast<std::size_t>(s)][k] = static_cast<std::uint8_t>(i);
+            }
     }
 
     void fill_images()
@@ -114,6 +136,8 @@ const Tables& tables()
 } // namespace
 
 const std::array<BitJump, kJumpCount>& jumps() { return tables().jumps; }
+
+const std::array<std::array<std::uint8_t, kJumpCount>, 8>& jump_orders() { return tables().orders; }
 
 int hole_of_cell(int cell)
 {

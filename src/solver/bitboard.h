@@ -31,6 +31,10 @@ inline constexpr int kJumpCount = 108;
 /// Every jump, those that clear the far ends of the arms first: the order the search tries them.
 const std::array<BitJump, kJumpCount>& jumps();
 
+/// The jump order seen through each symmetry: entry k of order s is the index of the image
+/// of `jumps()[k]`, so a search can try the same preferences from any of eight sides.
+const std::array<std::array<std::uint8_t, kJumpCount>, 8>& jump_orders();
+
 /// Hole index of a game cell index, or -1 for a cell off the cross.
 int hole_of_cell(int cell);
 /// Game cell index of a hole.

@@ -7,10 +7,13 @@
 namespace mossaline::solver {
 namespace {
 
-// Each table may take 16 MiB of slots (two slots per board at most).
-constexpr std::size_t kMaxBoardsPerTable = std::size_t{1} << 20;
+// The one-marble table may take 32 MiB of slots (two slots per board at most).
+constexpr std::size_t kMaxBoardsPerTable = std::size_t{1} << 21;
 // The clock is read once per this many boards; the cancel flag on every board.
 constexpr std::uint64_t kClockEvery = 1024;
+// Boards in the first pass of the one-marble search, and the pass after which one runs to the end.
+constexpr std::uint64_t kFirstPassBoards = 2000;
+constexpr int kLastShortPass = 24;
 
 } // namespace
 
@@ -20,20 +23,22 @@ Search::Search(Bits root, std::chrono::steady_clock::time_point deadline, const 
     , cancel_(cancel)
     , table_(FinishTable::get())
     , dead_one_(kMaxBoardsPerTable)
-    , dead_many_(kMaxBoardsPerTable)
+    , dead_many_(kMaxBoardsPerTable / 4)
     , best_marbles_(marbles_in(root))
 {
 }
 
 bool Search::stopping()
 {
-    if (stopped_)
+    if (stopped_ || pass_over_)
         return true;
+    if (nodes_ >= pass_end_)
+        pass_over_ = true;
     if (cancel_ != nullptr && cancel_->load(std::memory_order_relaxed))
         stopped_ = true;
     else if (nodes_ % kClockEvery == 0 && std::chrono::steady_clock::now() >= deadline_)
         stopped_ = true;
-    return stopped_;
+    return stopped_ || pass_over_;
 }
 
 void Search::visit(Bits board)
@@ -48,14 +53,24 @@ void Search::visit(Bits board)
 
 SearchEnd Search::find_one_marble()
 {
-    line_.clear();
-    if (one_marble(root_))
-        return SearchEnd::Found;
-    return stopped_ ? SearchEnd::Stopped : SearchEnd::Exhausted;
+    for (int pass = 0;; ++pass) {
+        order_ = static_cast<std::size_t>(pass % kSymmetries);
+        pass_end_ = pass < kLastShortPass ? nodes_ + (kFirstPassBoards << pass) : ~std::uint64_t{0};
+        pass_over_ = false;
+        line_.clear();
+        if (one_marble(root_))
+            return SearchEnd::Found;
+        if (stopped_)
+            return SearchEnd::Stopped;
+        if (!pass_over_)
+            return SearchEnd::Exhausted;
+    }
 }
 
 SearchEnd Search::find_at_most(int marbles)
 {
+    pass_end_ = ~std::uint64_t{0};
+    pass_over_ = false;
     line_.clear();
     if (at_most(root_, marbles))
         return SearchEnd::Found;
@@ -79,14 +94,14 @@ bool Search::one_marble(Bits board)
     if (dead_one_.contains(key))
         return false;
     const auto& all = jumps();
-    for (std::size_t i = 0; i < all.size(); ++i) {
+    for (std::uint8_t i : jump_orders()[order_]) {
         const BitJump& j = all[i];
         if ((board & j.from) && (board & j.over) && !(board & j.to)) {
-            line_.push_back(static_cast<std::uint8_t>(i));
+            line_.push_back(i);
             if (one_marble(board ^ (j.from | j.over | j.to)))
                 return true;
             line_.pop_back();
-            if (stopped_)
+            if (stopped_ || pass_over_)
                 return false;
         }
     }
@@ -112,7 +127,7 @@ bool Search::at_most(Bits board, int marbles)
             if (at_most(board ^ (j.from | j.over | j.to), marbles))
                 return true;
             line_.pop_back();
-            if (stopped_)
+            if (stopped_ || pass_over_)
                 return false;
         }
     }

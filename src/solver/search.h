@@ -56,6 +56,11 @@ private:
     int best_marbles_;
     std::uint64_t nodes_ = 0;
     bool stopped_ = false;
+    // Short passes from the eight sides in turn, each twice as long as the last, find
+    // lines that one fixed order misses; what a pass rules out stays ruled out.
+    bool pass_over_ = false;
+    std::uint64_t pass_end_ = ~std::uint64_t{0};
+    std::size_t order_ = 0;
 };
 
 } // namespace mossaline::solver
