@@ -1,0 +1,66 @@
+#pragma once
+
+#include "solver/bitboard.h"
+#include "solver/board_set.h"
+#include "solver/finish_table.h"
+
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <vector>
+
+namespace mossaline::solver {
+
+/// How a search ended.
+enum class SearchEnd {
+    Found,     ///< reached the target: `line()` gets there
+    Exhausted, ///< every line was followed or ruled out: the target cannot be reached
+    Stopped,   ///< the time ran out or the caller cancelled first
+};
+
+/// Depth-first searches from one board, sharing what they learn: boards known not to reach
+/// a target are remembered up to symmetry, and the best line seen is kept throughout.
+class Search {
+public:
+    /// A search from `root` that stops at `deadline` or once `*cancel` is set (when not null).
+    Search(Bits root, std::chrono::steady_clock::time_point deadline, const std::atomic<bool>* cancel);
+
+    /// Looks for a line to a single marble, pruning with the invariants.
+    SearchEnd find_one_marble();
+    /// Looks for a line leaving at most `marbles` marbles, with no pruning but the table.
+    SearchEnd find_at_most(int marbles);
+
+    /// The line of the last `Found`, as jump indices into `jumps()`.
+    const std::vector<std::uint8_t>& line() const { return line_; }
+    /// The line that left the fewest marbles of all boards visited so far.
+    const std::vector<std::uint8_t>& best_line() const { return best_line_; }
+    /// Marbles `best_line()` leaves.
+    int best_marbles() const { return best_marbles_; }
+    /// Boards visited so far.
+    std::uint64_t nodes() const { return nodes_; }
+
+private:
+    bool one_marble(Bits board);
+    bool at_most(Bits board, int marbles);
+    void visit(Bits board);
+    bool stopping();
+
+    Bits root_;
+    std::chrono::steady_clock::time_point deadline_;
+    const std::atomic<bool>* cancel_;
+    const FinishTable& table_;
+    BoardSet dead_one_;  // boards with no one-marble finish
+    BoardSet dead_many_; // boards that cannot get below the current target of find_at_most
+    std::vector<std::uint8_t> line_;
+    std::vector<std::uint8_t> best_line_;
+    int best_marbles_;
+    std::uint64_t nodes_ = 0;
+    bool stopped_ = false;
+    // Short passes from the eight sides in turn, each twice as long as the last, find
+    // lines that one fixed order misses; what a pass rules out stays ruled out.
+    bool pass_over_ = false;
+    std::uint64_t pass_end_ = ~std::uint64_t{0};
+    std::size_t order_ = 0;
+};
+
+} // namespace mossaline::solver

@@ -1,0 +1,84 @@
+#include "solver/solver.h"
+
+#include "game/move_judge.h"
+#include "solver/bitboard.h"
+#include "solver/invariants.h"
+#include "solver/search.h"
+
+namespace mossaline::solver {
+namespace {
+
+// Turns jump indices into game cells, checking each jump with the game's own judge: a line
+// the game would refuse is never handed out.
+bool replay(Bits root, const std::vector<std::uint8_t>& indices, std::vector<Step>& steps)
+{
+    Board board = board_of(root);
+    steps.clear();
+    for (std::uint8_t index : indices) {
+        const BitJump& j = jumps()[index];
+        const Step step{cell_of_hole(j.from_hole), cell_of_hole(j.over_hole), cell_of_hole(j.to_hole)};
+        if (judge_move(board, step.from, step.to) != MoveVerdict::Jump)
+            return false;
+        apply_jump(board, step.from, step.to);
+        steps.push_back(step);
+    }
+    return true;
+}
+
+Answer undecided(Bits root, const Search& search)
+{
+    Answer answer{Verdict::Undecided, {}, marbles_in(root), false};
+    if (replay(root, search.best_line(), answer.line))
+        answer.marbles_after_line = search.best_marbles();
+    else
+        answer.line.clear();
+    return answer;
+}
+
+} // namespace
+
+Answer solve(const Board& board, const Limits& limits)
+{
+    const auto deadline = std::chrono::steady_clock::now() + limits.budget;
+    const Bits root = bits_of(board);
+    const int marbles = marbles_in(root);
+    if (marbles <= 1)
+        return Answer{marbles == 1 ? Verdict::OneMarbleFinish : Verdict::NoOneMarbleFinish, {}, marbles, true};
+
+    Search search(root, deadline, limits.cancel);
+    const SearchEnd one = search.find_one_marble();
+    if (one == SearchEnd::Stopped)
+        return undecided(root, search);
+    if (one == SearchEnd::Found) {
+        Answer answer{Verdict::OneMarbleFinish, {}, 1, true};
+        if (!replay(root, search.line(), answer.line))
+            return undecided(root, search);
+        return answer;
+    }
+
+    // No one-marble finish: look, while time is left, for lines leaving ever fewer marbles
+    // until a count is shown out of reach.
+    Answer answer{Verdict::NoOneMarbleFinish, {}, marbles, false};
+    std::vector<std::uint8_t> best = search.best_line();
+    int best_marbles = search.best_marbles();
+    while (best_marbles > 2) {
+        const SearchEnd fewer = search.find_at_most(best_marbles - 1);
+        if (fewer == SearchEnd::Stopped)
+            break;
+        if (fewer == SearchEnd::Exhausted) {
+            answer.best_proven = true;
+            break;
+        }
+        best = search.line();
+        best_marbles = search.best_marbles();
+    }
+    if (best_marbles == 2)
+        answer.best_proven = true; // one marble is ruled out, and two were reached
+    if (replay(root, best, answer.line))
+        answer.marbles_after_line = best_marbles;
+    else
+        answer.best_proven = false;
+    return answer;
+}
+
+} // namespace mossaline::solver
