@@ -98,6 +98,8 @@ public:
     bool undo_jump();
     /// Makes the jump taken back last again, as its click did; false when there is none.
     bool redo_jump();
+    /// The board as it stands, for views that advise on it.
+    const Board& board() const { return module_.board; }
     /// True when a jump of this game can be taken back.
     bool can_undo() const { return history_.can_take_back(); }
     /// True when a jump taken back can be made again.

@@ -1,13 +1,22 @@
 #include "ui/form1_widget.h"
 
+#include "game/jump_scan.h"
 #include "ui/board_keys.h"
 #include "ui/twips.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QToolTip>
 
 namespace mossaline {
+
+namespace {
+// Within a frame the answer is shown at once; longer searches go to a thread of their own.
+constexpr std::chrono::milliseconds kHintAtOnce{12};
+// After this the player is told the search is not sure, with the best line it has.
+constexpr std::chrono::milliseconds kHintInAll{3000};
+} // namespace
 
 Form1Widget::Form1Widget(Form1& form)
     : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint)
@@ -16,6 +25,9 @@ Form1Widget::Form1Widget(Form1& form)
     , natives_(form.window, this)
     , actions_(this)
     , menu_(actions_.build_menu(this))
+    , hint_(form)
+    , hint_search_([this](std::function<void()> task) { QMetaObject::invokeMethod(this, std::move(task), Qt::QueuedConnection); },
+          kHintAtOnce, kHintInAll)
 {
     setWindowTitle(QString::fromStdString(form.window.design().caption));
     setFixedSize(surface_->size());
@@ -34,6 +46,7 @@ void Form1Widget::connect_handlers()
         // `this` it captured through `forward`, and reports a valid window as "invalid vptr"
         // (docs/sanitizers.md has the reduced reproduction). Only this lambda is exempt.
         natives_.on_click(name, [this, handler]() __attribute__((no_sanitize("vptr"))) {
+            end_hint();
             (form_.*handler)();
             sync();
         });
@@ -61,12 +74,45 @@ void Form1Widget::connect_handlers()
     });
     connect(actions_.undo, &QAction::triggered, this, [this] { run_and_sync(&Form1::undo_jump); });
     connect(actions_.redo, &QAction::triggered, this, [this] { run_and_sync(&Form1::redo_jump); });
+    connect(actions_.hint, &QAction::triggered, this, [this] { ask_hint(); });
 }
 
 void Form1Widget::run_and_sync(bool (Form1::*command)())
 {
+    end_hint();
     (form_.*command)();
     sync();
+}
+
+void Form1Widget::ask_hint()
+{
+    end_hint();
+    if (count_open_jumps(form_.board()) == 0)
+        return; // nothing to advise on
+    hint_search_.ask(form_.board(), [this](const Board& board, const solver::Answer& answer) { show_hint(board, answer); });
+}
+
+void Form1Widget::show_hint(const Board& board, const solver::Answer& answer)
+{
+    if (board != form_.board())
+        return;
+    const auto advice = advice_for(board, answer);
+    if (!advice)
+        return;
+    hint_.show(advice->step);
+    hint_text_ = QString::fromStdString(advice->text);
+    sync();
+    if (const Control* marble = form_.Shape3(advice->step.from))
+        QToolTip::showText(surface_->mapToGlobal(to_pixel_rect(marble->box).center()), hint_text_, surface_);
+}
+
+void Form1Widget::end_hint()
+{
+    if (!hint_.showing())
+        return;
+    hint_.end();
+    hint_text_.clear();
+    QToolTip::hideText();
 }
 
 void Form1Widget::load()
@@ -99,6 +145,10 @@ void Form1Widget::sync_except_surface()
 {
     natives_.sync();
     actions_.set_enabled(form_.can_undo(), form_.can_redo());
+    actions_.set_hint_enabled(count_open_jumps(form_.board()) > 0);
+    // A search for a board that is gone would only be thrown away.
+    if (const auto asked = hint_search_.asked(); asked && *asked != form_.board())
+        hint_search_.cancel();
     // The focus ring stands on the edges of the hover marker's cell.
     const TwipsRect& marker = form_.Shape4.box;
     surface_->set_focus_box({marker.left - 50, marker.top - 50, 600, 600});
@@ -142,6 +192,7 @@ void Form1Widget::surface_moved(float x, float y)
 
 void Form1Widget::surface_clicked()
 {
+    end_hint();
     form_.Form_Click();
     sync();
 }
@@ -159,6 +210,8 @@ void Form1Widget::control_moved(const Control& control)
 
 void Form1Widget::control_clicked(const Control& control)
 {
+    if (&control == &form_.Label1 || &control == &form_.Label2)
+        end_hint();
     if (&control == &form_.Label1)
         form_.Label1_Click();
     else if (&control == &form_.Label2)
@@ -181,6 +234,7 @@ bool Form1Widget::eventFilter(QObject* watched, QEvent* event)
 void Form1Widget::board_key(KeyCommand command)
 {
     surface_->reveal_focus();
+    end_hint();
     switch (command) {
     case KeyCommand::CursorLeft:
         form_.move_cursor(CursorDirection::Left);
@@ -204,6 +258,7 @@ void Form1Widget::board_key(KeyCommand command)
     }
     case KeyCommand::TakeBack:
     case KeyCommand::Redo:
+    case KeyCommand::Hint:
         // Window-wide keys: their actions take them before the board sees them.
         return;
     }

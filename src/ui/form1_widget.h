@@ -3,7 +3,9 @@
 #include "ui/control_surface.h"
 #include "ui/form1.h"
 #include "ui/game_actions.h"
+#include "ui/board_hint.h"
 #include "ui/game_keys.h"
+#include "ui/hint_search.h"
 #include "ui/native_controls.h"
 #include "ui/pointer_sink.h"
 #include "ui/result_widget.h"
@@ -46,6 +48,12 @@ public:
     GameActions& actions() { return actions_; }
     /// The menu of the right mouse button.
     QMenu* menu() const { return menu_; }
+    /// Asks for a hint on the board as it stands; it shows when its answer is in.
+    void ask_hint();
+    /// What the hint on show says about the board; empty while none shows.
+    const QString& hint_text() const { return hint_text_; }
+    /// The search behind the hints.
+    HintSearch& hint_search() { return hint_search_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -62,6 +70,8 @@ private:
     void sync_result();
     void board_key(KeyCommand command);
     void run_and_sync(bool (Form1::*command)());
+    void show_hint(const Board& board, const solver::Answer& answer);
+    void end_hint();
 
     Form1& form_;
     ControlSurface* surface_;
@@ -71,6 +81,9 @@ private:
     std::unique_ptr<ResultWidget> result_widget_;
     GameActions actions_;
     QMenu* menu_;
+    BoardHint hint_;
+    HintSearch hint_search_;
+    QString hint_text_;
 };
 
 } // namespace mossaline

@@ -32,12 +32,14 @@ GameActions::GameActions(QWidget* host)
     : QObject(host)
     , undo(window_wide_action(QStringLiteral("Undo"), host))
     , redo(window_wide_action(QStringLiteral("Redo"), host))
+    , hint(window_wide_action(QStringLiteral("Hint"), host))
     , keys(new QAction(QStringLiteral("Keys"), host))
     , about(new QAction(QStringLiteral("About MOSSALINE"), host))
     , host_(host)
 {
     undo->setShortcuts(shortcuts_of(KeyCommand::TakeBack));
     redo->setShortcuts(shortcuts_of(KeyCommand::Redo));
+    hint->setShortcuts(shortcuts_of(KeyCommand::Hint));
     set_enabled(false, false);
     connect(keys, &QAction::triggered, this, [this] { show_text(QStringLiteral("Keys"), keys_text()); });
     connect(about, &QAction::triggered, this, [this] { show_text(QStringLiteral("About MOSSALINE"), about_text()); });
@@ -49,11 +51,14 @@ void GameActions::set_enabled(bool can_undo, bool can_redo)
     redo->setEnabled(can_redo);
 }
 
+void GameActions::set_hint_enabled(bool any_jump) { hint->setEnabled(any_jump); }
+
 QMenu* GameActions::build_menu(QWidget* parent) const
 {
     auto* menu = new QMenu(parent);
     menu->addAction(undo);
     menu->addAction(redo);
+    menu->addAction(hint);
     menu->addSeparator();
     menu->addAction(keys);
     menu->addAction(about);

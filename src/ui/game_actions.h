@@ -20,12 +20,15 @@ public:
 
     QAction* const undo; ///< takes back the last jump
     QAction* const redo; ///< makes the jump taken back again
+    QAction* const hint; ///< marks the jump to make next
     QAction* const keys; ///< shows the list of keys
     QAction* const about; ///< shows the version, licence and origin of the pictures and sounds
 
     /// Greys Undo and Redo when there is nothing to take back or redo.
     void set_enabled(bool can_undo, bool can_redo);
-    /// A new menu, owned by `parent`: Undo, Redo, then Keys and About.
+    /// Greys Hint when no jump is left on the board.
+    void set_hint_enabled(bool any_jump);
+    /// A new menu, owned by `parent`: Undo, Redo, Hint, then Keys and About.
     QMenu* build_menu(QWidget* parent) const;
 
     /// The text "Keys" shows: one line per entry of the key list.

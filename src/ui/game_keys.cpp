@@ -20,6 +20,7 @@ constexpr std::array kBindings{
     KeyBinding{KeyCommand::CursorDown, KeyScope::Board, "Down"},
     KeyBinding{KeyCommand::Press, KeyScope::Board, "Space, Return, Enter"},
     KeyBinding{KeyCommand::OpenMenu, KeyScope::Board, "Shift+F10"},
+    KeyBinding{KeyCommand::Hint, KeyScope::AnyWindow, "H"},
 };
 
 constexpr std::array kHelp{
@@ -27,6 +28,7 @@ constexpr std::array kHelp{
     KeyHelp{"Space, Enter", "click the hole under the marker"},
     KeyHelp{"Ctrl+Z", "take back the last jump"},
     KeyHelp{"Ctrl+Shift+Z, Ctrl+Y", "make the jump taken back again"},
+    KeyHelp{"H", "hint: mark the marble to jump and point at the hole it jumps into"},
     KeyHelp{"Tab, Shift+Tab", "go from the board to the options and back"},
     KeyHelp{"Menu, Shift+F10", "open the menu of the right mouse button"},
 };

@@ -15,6 +15,7 @@ enum class KeyCommand {
     CursorDown, ///< hover marker one cell down
     Press, ///< a click where the pointer was last seen
     OpenMenu, ///< the right-click menu, from the keyboard
+    Hint,     ///< marks the jump that keeps the best finish open
 };
 
 /// Where a key works.

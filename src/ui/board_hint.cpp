@@ -1,0 +1,70 @@
+#include "ui/board_hint.h"
+
+#include "game/board_cursor.h"
+#include "game/grid.h"
+#include "game/jump_scan.h"
+#include "game/marker_grid.h"
+#include "ui/form1.h"
+
+namespace mossaline {
+
+namespace {
+
+std::string marbles(int count) { return std::to_string(count) + (count == 1 ? " marble" : " marbles"); }
+
+std::string text_for(const solver::Answer& answer)
+{
+    switch (answer.verdict) {
+    case solver::Verdict::OneMarbleFinish:
+        return "A finish with one marble is still possible: jump this marble.";
+    case solver::Verdict::NoOneMarbleFinish:
+        return "No finish with one marble is left. This line leaves " + marbles(answer.marbles_after_line) +
+            (answer.best_proven ? ", the fewest possible." : ".");
+    case solver::Verdict::Undecided:
+        break;
+    }
+    return "Not sure yet whether one marble can be left. This line leaves " + marbles(answer.marbles_after_line) + ".";
+}
+
+} // namespace
+
+std::optional<HintAdvice> advice_for(const Board& board, const solver::Answer& answer)
+{
+    if (!answer.line.empty())
+        return HintAdvice{answer.line.front(), text_for(answer)};
+    // A search stopped before its first line still knows the board is not over.
+    std::optional<HintAdvice> advice;
+    for_each_open_jump(board, [&](const OpenJump& jump) {
+        if (!advice)
+            advice = HintAdvice{{jump.from, jump.over, jump.to},
+                "Not sure yet whether one marble can be left: no line was found in time."};
+    });
+    return advice;
+}
+
+BoardHint::BoardHint(Form1& form)
+    : form_(form)
+{
+}
+
+void BoardHint::show(const solver::Step& step)
+{
+    // The marker is the source of the next click, so the suggested marble becomes the one
+    // the next click jumps from.
+    form_.Shape5.box.left = marker_grid::left_of(column_of(step.from));
+    form_.Shape5.box.top = marker_grid::top_of(row_of(step.from));
+    form_.Shape5.visible = true;
+    showing_ = true;
+    const TwipsPoint centre = cell_centre(step.to);
+    form_.Form_MouseMove(centre.x, centre.y);
+}
+
+void BoardHint::end()
+{
+    if (!showing_)
+        return;
+    showing_ = false;
+    form_.Shape5.visible = form_.Check3.checked == 1;
+}
+
+} // namespace mossaline

@@ -1,0 +1,118 @@
+#include "ui/hint_search.h"
+
+#include "game/move_judge.h"
+
+namespace mossaline {
+
+std::optional<solver::Answer> follow_line(const Board& asked, const solver::Answer& answer, const Board& now)
+{
+    // Whatever can be done from a board reached on the line could be done from the board
+    // before it, and the line itself still gets there: the verdict and the count carry over.
+    if (answer.verdict == solver::Verdict::Undecided)
+        return std::nullopt;
+    Board board = asked;
+    for (std::size_t done = 0; done <= answer.line.size(); ++done) {
+        if (board == now) {
+            solver::Answer rest = answer;
+            rest.line.erase(rest.line.begin(), rest.line.begin() + static_cast<std::ptrdiff_t>(done));
+            return rest;
+        }
+        if (done == answer.line.size())
+            break;
+        const solver::Step& step = answer.line[done];
+        if (judge_move(board, step.from, step.to) != MoveVerdict::Jump)
+            return std::nullopt;
+        apply_jump(board, step.from, step.to);
+    }
+    return std::nullopt;
+}
+
+HintSearch::HintSearch(
+    ToWindowThread to_window_thread, std::chrono::milliseconds quick, std::chrono::milliseconds full, Solve solve)
+    : to_window_thread_(std::move(to_window_thread))
+    , solve_(std::move(solve))
+    , quick_(quick)
+    , full_(full)
+{
+}
+
+HintSearch::~HintSearch() { stop_worker(); }
+
+std::optional<Board> HintSearch::asked() const
+{
+    if (!running())
+        return std::nullopt;
+    return request_->board;
+}
+
+void HintSearch::cancel()
+{
+    ++generation_;
+    stop_worker();
+}
+
+void HintSearch::stop_worker()
+{
+    request_->cancel = true;
+    // The search looks at its flag often, so this wait is short.
+    if (worker_.joinable())
+        worker_.join();
+}
+
+std::optional<solver::Answer> HintSearch::from_last_line(const Board& board) const
+{
+    if (!last_board_)
+        return std::nullopt;
+    return follow_line(*last_board_, last_answer_, board);
+}
+
+void HintSearch::set_solver(Solve solve)
+{
+    cancel();
+    solve_ = std::move(solve);
+}
+
+void HintSearch::remember(const Board& board, const solver::Answer& answer)
+{
+    last_board_ = board;
+    last_answer_ = answer;
+}
+
+void HintSearch::ask(const Board& board, Done done)
+{
+    cancel();
+    if (const auto known = from_last_line(board)) {
+        done(board, *known);
+        return;
+    }
+    // The solver's first search also builds its tables, which takes longer than a frame.
+    if (warmed_up_) {
+        const solver::Answer quick = solve_(board, {quick_});
+        if (quick.verdict != solver::Verdict::Undecided) {
+            remember(board, quick);
+            done(board, quick);
+            return;
+        }
+    }
+    auto request = std::make_shared<Request>();
+    request->board = board;
+    request_ = request;
+    const unsigned generation = generation_;
+    worker_ = std::thread([this, request, generation, done = std::move(done), full = full_] {
+        solver::Answer answer = solve_(request->board, {full, &request->cancel});
+        request->finished = true;
+        if (request->cancel)
+            return;
+        to_window_thread_([this, request, generation, done, answer = std::move(answer)] {
+            // Asked again, or cancelled, since: this answer belongs to a board gone by.
+            if (generation != generation_)
+                return;
+            warmed_up_ = true;
+            if (answer.verdict != solver::Verdict::Undecided)
+                remember(request->board, answer);
+            done(request->board, answer);
+        });
+    });
+}
+
+} // namespace mossaline

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "game/board.h"
+#include "solver/solver.h"
+
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <thread>
+
+namespace mossaline {
+
+/// Finds the answer a hint needs without holding the window: a quick try on the calling
+/// thread, and a search on a thread of its own when that is not enough. Only the last board
+/// asked about is answered; asking again or cancelling drops the search before it.
+class HintSearch {
+public:
+    /// Runs a task on the window's thread, later; the answers come back through it.
+    using ToWindowThread = std::function<void(std::function<void()>)>;
+    /// Receives the answer, on the window's thread, with the board it belongs to.
+    using Done = std::function<void(const Board&, const solver::Answer&)>;
+
+    /// The search itself; the solver's unless a test puts another in.
+    using Solve = std::function<solver::Answer(const Board&, const solver::Limits&)>;
+
+    /// `quick` is what the window may spend at once, `full` what the search may take in all.
+    HintSearch(ToWindowThread to_window_thread, std::chrono::milliseconds quick, std::chrono::milliseconds full,
+        Solve solve = solver::solve);
+    ~HintSearch();
+    HintSearch(const HintSearch&) = delete;
+    HintSearch& operator=(const HintSearch&) = delete;
+
+    /// Asks about `board`. A board reached by following the last answer's line is answered
+    /// from that line; otherwise, once a first search has finished, a short search runs here
+    /// and, if it decides nothing, a full one on a thread of its own. `done` runs here at once
+    /// or later on the window's thread.
+    void ask(const Board& board, Done done);
+    /// Stops the search under way; its answer never arrives.
+    void cancel();
+    /// True while a search runs on its own thread.
+    bool running() const { return worker_.joinable() && !request_->finished.load(); }
+    /// Puts another search in place of the solver's, as tests do.
+    void set_solver(Solve solve);
+    /// The board of the search under way, if any.
+    std::optional<Board> asked() const;
+
+private:
+    struct Request {
+        Board board;
+        std::atomic<bool> cancel{false};
+        std::atomic<bool> finished{false};
+    };
+
+    void remember(const Board& board, const solver::Answer& answer);
+    std::optional<solver::Answer> from_last_line(const Board& board) const;
+    void stop_worker();
+
+    ToWindowThread to_window_thread_;
+    Solve solve_;
+    std::chrono::milliseconds quick_;
+    std::chrono::milliseconds full_;
+    std::shared_ptr<Request> request_ = std::make_shared<Request>();
+    std::thread worker_;
+    unsigned generation_ = 0;
+    bool warmed_up_ = false;
+    std::optional<Board> last_board_;
+    solver::Answer last_answer_{};
+};
+
+/// The answer for a board reached from `asked` by the first steps of `answer`'s line: the rest
+/// of that line, with the same verdict. Nothing when `now` is not on the line, or when the
+/// answer was undecided (a line that is not known to be good is not worth following).
+std::optional<solver::Answer> follow_line(const Board& asked, const solver::Answer& answer, const Board& now);
+
+} // namespace mossaline

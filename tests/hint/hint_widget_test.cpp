@@ -1,0 +1,75 @@
+#include "form1_widget_fixture.h"
+#include "options_fixture.h"
+
+#include <QAction>
+#include <QTest>
+
+#include <atomic>
+#include <thread>
+
+namespace mossaline::testing {
+namespace {
+
+using namespace std::chrono_literals;
+
+class HintWidget : public Form1WidgetFixture {
+protected:
+    void SetUp() override
+    {
+        Form1WidgetFixture::SetUp();
+        random.draws.assign(100000, 0.0f); // ambient ticks stay silent
+        load();
+        QApplication::setActiveWindow(window.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+    void key(int key) { QTest::keyClick(QApplication::focusWidget(), Qt::Key(key)); }
+};
+
+TEST_F(HintWidget, HThenEnterMakesTheSuggestedJump)
+{
+    // Faults: H not bound window-wide; the answer never shown; Enter not judged at the hint.
+    key(Qt::Key_H);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !window->hint_text().isEmpty(); }, 5000));
+    EXPECT_TRUE(window->hint_text().contains("still possible")) << window->hint_text().toStdString();
+    EXPECT_TRUE(form.Shape5.visible);
+    const Board before = module.board;
+    key(Qt::Key_Return);
+    EXPECT_EQ(recorded.played, (std::vector<Cue>{Cue::Gain}));
+    EXPECT_EQ(module.board.marbles(), before.marbles() - 1);
+    EXPECT_FALSE(form.Shape5.visible) << "the hint ends with the next key";
+    EXPECT_TRUE(window->hint_text().isEmpty());
+}
+
+TEST_F(HintWidget, AClickCancelsTheSearchAndItsAnswerIsNeverShown)
+{
+    // Faults: a search left running for a board gone by; its answer drawn on the new board.
+    std::atomic<bool> saw_cancel{false};
+    window->hint_search().set_solver([&](const Board& board, const solver::Limits& limits) {
+        while (limits.cancel && !limits.cancel->load())
+            std::this_thread::sleep_for(1ms);
+        saw_cancel = limits.cancel != nullptr;
+        return solver::Answer{solver::Verdict::OneMarbleFinish, {{39, 40, 41}}, board.marbles(), true};
+    });
+    window->ask_hint();
+    EXPECT_TRUE(window->hint_search().running());
+    pointer().click_cell(4, 4); // the marker's cell 39 jumps into the centre
+    EXPECT_TRUE(saw_cancel);
+    EXPECT_FALSE(window->hint_search().running());
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(window->hint_text().isEmpty());
+    EXPECT_FALSE(form.Shape5.visible);
+}
+
+TEST_F(HintWidget, NoMoveLeftNoHint)
+{
+    put_marbles(module, form, {41, 23});
+    window->sync();
+    EXPECT_FALSE(window->actions().hint->isEnabled());
+    window->ask_hint();
+    QTest::qWait(50);
+    EXPECT_TRUE(window->hint_text().isEmpty());
+    EXPECT_FALSE(window->hint_search().running());
+}
+
+} // namespace
+} // namespace mossaline::testing
