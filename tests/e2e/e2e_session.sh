@@ -154,3 +154,16 @@ e2e_expect_exit() { # what
     game_pid=""
     [[ $status == 0 ]] || e2e_fail "$1: exit status $status"
 }
+
+e2e_expect_heard() { # cue_tones_tool cue...: the cues of the finished run, ambient ones aside
+    local tool=$1
+    shift
+    "$tool" read "$recording" >"$artifacts/heard.txt" || e2e_fail "cannot read the recording"
+    local heard
+    mapfile -t heard < <(grep -v -x -e 1 -e 2 "$artifacts/heard.txt" || true)
+    printf '%s\n' "$@" >"$artifacts/expected.txt"
+    if [[ "${heard[*]}" != "$*" ]]; then
+        diff "$artifacts/expected.txt" <(printf '%s\n' "${heard[@]}") >&2 || true
+        e2e_fail "the cues heard differ from the cues due (expected.txt, heard.txt in $artifacts)"
+    fi
+}

@@ -1,4 +1,4 @@
-#include "form1_widget_fixture.h"
+#include "keyboard_fixture.h"
 #include "options_fixture.h"
 
 #include <QAction>
@@ -12,18 +12,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-class HintWidget : public Form1WidgetFixture {
-protected:
-    void SetUp() override
-    {
-        Form1WidgetFixture::SetUp();
-        random.draws.assign(100000, 0.0f); // ambient ticks stay silent
-        load();
-        QApplication::setActiveWindow(window.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    }
-    void key(int key) { QTest::keyClick(QApplication::focusWidget(), Qt::Key(key)); }
-};
+using HintWidget = KeyboardFixture;
 
 TEST_F(HintWidget, HThenEnterMakesTheSuggestedJump)
 {

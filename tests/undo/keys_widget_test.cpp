@@ -1,4 +1,4 @@
-#include "form1_widget_fixture.h"
+#include "keyboard_fixture.h"
 #include "play_solver.h"
 
 #include "game/marker_grid.h"
@@ -16,20 +16,8 @@
 namespace mossaline::testing {
 namespace {
 
-class Keys : public Form1WidgetFixture {
+class Keys : public KeyboardFixture {
 protected:
-    void SetUp() override
-    {
-        Form1WidgetFixture::SetUp();
-        random.draws.assign(100000, 0.0f); // ambient ticks stay silent
-        load();
-        QApplication::setActiveWindow(window.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    }
-    void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-    {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
-    }
     void keys(std::initializer_list<int> list)
     {
         for (int k : list)
