@@ -39,6 +39,32 @@ Weights corner_pagoda()
     return w;
 }
 
+// One arm alone: its two outer corners -1 and the holes a helper passes on the way +1.
+// Weighing each arm on its own catches a stranded arm that the sum over all four,
+// with slack elsewhere, lets through.
+Weights arm_pagoda(int symmetry)
+{
+    Weights top{};
+    for (int h = 0; h < kHoles; ++h) {
+        const int c = column_of_hole(h);
+        const int r = row_of_hole(h);
+        int value = 0;
+        if (r == 0 && (c == 3 || c == 5))
+            value = -1;
+        else if ((r == 1 || r == 7) && (c == 3 || c == 5))
+            value = 1;
+        else if ((r == 3 || r == 5) && c % 2 == 1)
+            value = 1;
+        top[static_cast<std::size_t>(h)] = value;
+    }
+    Weights w{};
+    for (int h = 0; h < kHoles; ++h) {
+        const Bits image = transformed(Bits{1} << h, symmetry);
+        w[static_cast<std::size_t>(__builtin_ctzll(image))] = top[static_cast<std::size_t>(h)];
+    }
+    return w;
+}
+
 struct PagodaMasks {
     Bits plus = 0;
     Bits minus = 0;
@@ -65,6 +91,10 @@ struct InvariantTables {
             goals_of_class[static_cast<std::size_t>(class_of(bit))] |= bit;
         }
         weights.push_back(corner_pagoda());
+        for (int quarter = 0; quarter < 4; ++quarter)
+            weights.push_back(arm_pagoda(quarter)); // symmetries 0..3 are the four rotations
+        // A weighting that a jump could raise would prune winnable boards: never use one.
+        std::erase_if(weights, [](const Weights& w) { return !is_pagoda(w); });
         for (const Weights& w : weights) {
             PagodaMasks m;
             for (int h = 0; h < kHoles; ++h) {

@@ -62,6 +62,7 @@ TEST(SolverBoard, SymmetriesMapTheCrossOntoItself)
 // The pruning is only sound if no jump can widen the holes a last marble may stand on.
 TEST(SolverInvariants, NoJumpWidensThePossibleLastHoles)
 {
+    EXPECT_EQ(pagodas().size(), 5u); // the corners of all arms, and each arm's corners alone
     for (const Weights& w : pagodas()) {
         EXPECT_TRUE(is_pagoda(w));
         Weights raised = w;
