@@ -34,6 +34,9 @@ public:
     const std::vector<std::uint8_t>& line() const { return line_; }
     /// The line that left the fewest marbles of all boards visited so far.
     const std::vector<std::uint8_t>& best_line() const { return best_line_; }
+    /// Plays the best line on below the small boards the table cuts it at, as far as any
+    /// line from its end goes (those boards have few enough lines to try them all).
+    void deepen_best_line();
     /// Marbles `best_line()` leaves.
     int best_marbles() const { return best_marbles_; }
     /// Boards visited so far.
@@ -44,6 +47,7 @@ private:
     bool at_most(Bits board, int marbles);
     void visit(Bits board);
     bool stopping();
+    int fewest_below(Bits board, std::vector<std::uint8_t>& line);
 
     Bits root_;
     std::chrono::steady_clock::time_point deadline_;
@@ -61,6 +65,7 @@ private:
     bool pass_over_ = false;
     std::uint64_t pass_end_ = ~std::uint64_t{0};
     std::size_t order_ = 0;
+    int deepen_left_ = 0; // boards the deepening of the best line may still try
 };
 
 } // namespace mossaline::solver

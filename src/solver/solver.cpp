@@ -25,8 +25,9 @@ bool replay(Bits root, const std::vector<std::uint8_t>& indices, std::vector<Ste
     return true;
 }
 
-Answer undecided(Bits root, const Search& search)
+Answer undecided(Bits root, Search& search)
 {
+    search.deepen_best_line();
     Answer answer{Verdict::Undecided, {}, marbles_in(root), false};
     if (replay(root, search.best_line(), answer.line))
         answer.marbles_after_line = search.best_marbles();
@@ -59,6 +60,7 @@ Answer solve(const Board& board, const Limits& limits)
     // No one-marble finish: look, while time is left, for lines leaving ever fewer marbles
     // until a count is shown out of reach.
     Answer answer{Verdict::NoOneMarbleFinish, {}, marbles, false};
+    search.deepen_best_line();
     std::vector<std::uint8_t> best = search.best_line();
     int best_marbles = search.best_marbles();
     while (best_marbles > 2) {
