@@ -83,7 +83,8 @@ int main(int argc, char** argv)
         start_ok ? "yes" : "NO");
 
     const auto made = Clock::now();
-    const std::vector<testing::SetBoard> boards = testing::SolverBoardSet::make(seed, 40, 4, 100, std::chrono::milliseconds(500));
+    const std::vector<testing::SetBoard> boards
+        = testing::SolverBoardSet::make(seed, 40, 4, 100, std::chrono::milliseconds(500));
     std::printf("set: %zu boards from seed %u, made in %.1f s\n", boards.size(), seed, milliseconds_since(made) / 1000);
 
     std::map<int, Row, std::greater<>> rows;

@@ -5,9 +5,18 @@
 namespace mossaline::solver {
 namespace {
 
-int colour_sum(int hole) { return (column_of_hole(hole) + row_of_hole(hole)) % 3; }
-int colour_difference(int hole) { return ((column_of_hole(hole) - row_of_hole(hole)) % 3 + 3) % 3; }
-int parity_class(int hole) { return (column_of_hole(hole) % 2) * 2 + row_of_hole(hole) % 2; }
+int colour_sum(int hole)
+{
+    return (column_of_hole(hole) + row_of_hole(hole)) % 3;
+}
+int colour_difference(int hole)
+{
+    return ((column_of_hole(hole) - row_of_hole(hole)) % 3 + 3) % 3;
+}
+int parity_class(int hole)
+{
+    return (column_of_hole(hole) % 2) * 2 + row_of_hole(hole) % 2;
+}
 
 // The arms' corner holes can never be jumped over, only jump out, and each way out
 // needs a marble beside them: weighing the corners -1 and the holes such a helper must
@@ -123,7 +132,10 @@ const InvariantTables& invariant_tables()
 
 } // namespace
 
-int position_class(Bits board) { return invariant_tables().class_of(board); }
+int position_class(Bits board)
+{
+    return invariant_tables().class_of(board);
+}
 
 Bits class_goals(Bits board)
 {
@@ -140,7 +152,10 @@ bool is_pagoda(const Weights& weights)
     return true;
 }
 
-const std::vector<Weights>& pagodas() { return invariant_tables().weights; }
+const std::vector<Weights>& pagodas()
+{
+    return invariant_tables().weights;
+}
 
 Bits possible_last_holes(Bits board)
 {

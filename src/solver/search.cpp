@@ -3,7 +3,6 @@
 #include "solver/finish_table.h"
 #include "solver/invariants.h"
 
-
 namespace mossaline::solver {
 namespace {
 

@@ -13,9 +13,9 @@ namespace mossaline::solver {
 
 /// How a search ended.
 enum class SearchEnd {
-    Found,     ///< reached the target: `line()` gets there
+    Found, ///< reached the target: `line()` gets there
     Exhausted, ///< every line was followed or ruled out: the target cannot be reached
-    Stopped,   ///< the time ran out or the caller cancelled first
+    Stopped, ///< the time ran out or the caller cancelled first
 };
 
 /// Depth-first searches from one board, sharing what they learn: boards known not to reach
@@ -24,6 +24,9 @@ class Search {
 public:
     /// A search from `root` that stops at `deadline` or once `*cancel` is set (when not null).
     Search(Bits root, std::chrono::steady_clock::time_point deadline, const std::atomic<bool>* cancel);
+
+    /// Moves the time the search stops at.
+    void set_deadline(std::chrono::steady_clock::time_point deadline) { deadline_ = deadline; }
 
     /// Looks for a line to a single marble, pruning with the invariants.
     SearchEnd find_one_marble();
@@ -53,7 +56,7 @@ private:
     std::chrono::steady_clock::time_point deadline_;
     const std::atomic<bool>* cancel_;
     const FinishTable& table_;
-    BoardSet dead_one_;  // boards with no one-marble finish
+    BoardSet dead_one_; // boards with no one-marble finish
     BoardSet dead_many_; // boards that cannot get below the current target of find_at_most
     std::vector<std::uint8_t> line_;
     std::vector<std::uint8_t> best_line_;

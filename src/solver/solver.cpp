@@ -5,6 +5,8 @@
 #include "solver/invariants.h"
 #include "solver/search.h"
 
+#include <algorithm>
+
 namespace mossaline::solver {
 namespace {
 
@@ -46,6 +48,7 @@ Answer solve(const Board& board, const Limits& limits)
     if (marbles <= 1)
         return Answer{marbles == 1 ? Verdict::OneMarbleFinish : Verdict::NoOneMarbleFinish, {}, marbles, true};
 
+    const auto begun = std::chrono::steady_clock::now();
     Search search(root, deadline, limits.cancel);
     const SearchEnd one = search.find_one_marble();
     if (one == SearchEnd::Stopped)
@@ -57,8 +60,13 @@ Answer solve(const Board& board, const Limits& limits)
         return answer;
     }
 
-    // No one-marble finish: look, while time is left, for lines leaving ever fewer marbles
-    // until a count is shown out of reach.
+    // No one-marble finish: look for lines leaving ever fewer marbles until a count is shown
+    // out of reach, for no longer than the verdict took (at least a millisecond), so the
+    // verdict is not held back for long by the refinement.
+    const auto spent = std::chrono::steady_clock::now() - begun;
+    search.set_deadline(std::min(deadline,
+        std::chrono::steady_clock::now()
+            + std::max<std::chrono::steady_clock::duration>(spent, std::chrono::milliseconds(1))));
     Answer answer{Verdict::NoOneMarbleFinish, {}, marbles, false};
     search.deepen_best_line();
     std::vector<std::uint8_t> best = search.best_line();

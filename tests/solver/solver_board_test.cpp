@@ -22,7 +22,10 @@ std::set<std::pair<int, int>> bit_jumps(Bits bits)
     return open;
 }
 
-Bits random_bits(std::mt19937_64& random) { return random() & random() & kAllHoles; }
+Bits random_bits(std::mt19937_64& random)
+{
+    return random() & random() & kAllHoles;
+}
 
 // The solver's own jump table must offer exactly the jumps the game allows, the
 // cross-column triples included as refusals, or its lines would be refused.

@@ -14,9 +14,9 @@ namespace mossaline::testing {
 
 /// A board of a seeded set, with how it was reached.
 struct SetBoard {
-    Board board;      ///< the position
-    int marbles;      ///< marbles on it
-    bool from_line;   ///< reached along the solver's own lines (else by random play)
+    Board board; ///< the position
+    int marbles; ///< marbles on it
+    bool from_line; ///< reached along the solver's own lines (else by random play)
 };
 
 /// Builds boards by play from the start position: walks of random jumps, and walks along the
