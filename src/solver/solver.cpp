@@ -2,6 +2,7 @@
 
 #include "game/move_judge.h"
 #include "solver/bitboard.h"
+#include "solver/finish_table.h"
 #include "solver/invariants.h"
 #include "solver/search.h"
 
@@ -39,6 +40,12 @@ Answer undecided(Bits root, Search& search)
 }
 
 } // namespace
+
+void prepare()
+{
+    FinishTable::get();
+    possible_last_holes(canonical(kAllHoles));
+}
 
 Answer solve(const Board& board, const Limits& limits)
 {
