@@ -101,14 +101,29 @@ struct Tables {
                 int u = x;
                 int v = y;
                 switch (s) {
-                case 1: u = -y, v = x; break;
-                case 2: u = -x, v = -y; break;
-                case 3: u = y, v = -x; break;
-                case 4: u = -x, v = y; break;
-                case 5: u = x, v = -y; break;
-                case 6: u = y, v = x; break;
-                case 7: u = -y, v = -x; break;
-                default: break;
+                case 1:
+                    u = -y, v = x;
+                    break;
+                case 2:
+                    u = -x, v = -y;
+                    break;
+                case 3:
+                    u = y, v = -x;
+                    break;
+                case 4:
+                    u = -x, v = y;
+                    break;
+                case 5:
+                    u = x, v = -y;
+                    break;
+                case 6:
+                    u = y, v = x;
+                    break;
+                case 7:
+                    u = -y, v = -x;
+                    break;
+                default:
+                    break;
                 }
                 image[static_cast<std::size_t>(h)] = hole_at(u + 4, v + 4);
             }
@@ -135,9 +150,15 @@ const Tables& tables()
 
 } // namespace
 
-const std::array<BitJump, kJumpCount>& jumps() { return tables().jumps; }
+const std::array<BitJump, kJumpCount>& jumps()
+{
+    return tables().jumps;
+}
 
-const std::array<std::array<std::uint8_t, kJumpCount>, 8>& jump_orders() { return tables().orders; }
+const std::array<std::array<std::uint8_t, kJumpCount>, 8>& jump_orders()
+{
+    return tables().orders;
+}
 
 int hole_of_cell(int cell)
 {
@@ -146,9 +167,18 @@ int hole_of_cell(int cell)
     return tables().hole_of_cell[static_cast<std::size_t>(cell)];
 }
 
-int cell_of_hole(int hole) { return tables().cell_of_hole.at(static_cast<std::size_t>(hole)); }
-int column_of_hole(int hole) { return column_of(cell_of_hole(hole)); }
-int row_of_hole(int hole) { return row_of(cell_of_hole(hole)); }
+int cell_of_hole(int hole)
+{
+    return tables().cell_of_hole.at(static_cast<std::size_t>(hole));
+}
+int column_of_hole(int hole)
+{
+    return column_of(cell_of_hole(hole));
+}
+int row_of_hole(int hole)
+{
+    return row_of(cell_of_hole(hole));
+}
 
 Bits bits_of(const Board& board)
 {

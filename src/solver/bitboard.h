@@ -19,10 +19,10 @@ inline constexpr Bits kAllHoles = (Bits{1} << kHoles) - 1;
 struct BitJump {
     Bits from; ///< the marble that jumps
     Bits over; ///< the marble jumped over
-    Bits to;   ///< the empty hole it lands in
+    Bits to; ///< the empty hole it lands in
     std::int8_t from_hole; ///< hole index of `from`
     std::int8_t over_hole; ///< hole index of `over`
-    std::int8_t to_hole;   ///< hole index of `to`
+    std::int8_t to_hole; ///< hole index of `to`
 };
 
 /// Number of jumps the cross allows (54 lines of three, both ways).
@@ -50,7 +50,10 @@ Bits bits_of(const Board& board);
 Board board_of(Bits bits);
 
 /// Number of marbles.
-inline int marbles_in(Bits bits) { return __builtin_popcountll(bits); }
+inline int marbles_in(Bits bits)
+{
+    return __builtin_popcountll(bits);
+}
 
 /// Marbles with no marble beside them in their row or column.
 int lonely_marbles(Bits bits);

@@ -5,9 +5,18 @@
 namespace mossaline::solver {
 namespace {
 
-int colour_sum(int hole) { return (column_of_hole(hole) + row_of_hole(hole)) % 3; }
-int colour_difference(int hole) { return ((column_of_hole(hole) - row_of_hole(hole)) % 3 + 3) % 3; }
-int parity_class(int hole) { return (column_of_hole(hole) % 2) * 2 + row_of_hole(hole) % 2; }
+int colour_sum(int hole)
+{
+    return (column_of_hole(hole) + row_of_hole(hole)) % 3;
+}
+int colour_difference(int hole)
+{
+    return ((column_of_hole(hole) - row_of_hole(hole)) % 3 + 3) % 3;
+}
+int parity_class(int hole)
+{
+    return (column_of_hole(hole) % 2) * 2 + row_of_hole(hole) % 2;
+}
 
 // The arms' corner holes can never be jumped over, only jump out, and each way out
 // needs a marble beside them: weighing the corners -1 and the holes such a helper must
@@ -39,6 +48,32 @@ Weights corner_pagoda()
     return w;
 }
 
+// One arm alone: its two outer corners -1 and the holes a helper passes on the way +1.
+// Weighing each arm on its own catches a stranded arm that the sum over all four,
+// with slack elsewhere, lets through.
+Weights arm_pagoda(int symmetry)
+{
+    Weights top{};
+    for (int h = 0; h < kHoles; ++h) {
+        const int c = column_of_hole(h);
+        const int r = row_of_hole(h);
+        int value = 0;
+        if (r == 0 && (c == 3 || c == 5))
+            value = -1;
+        else if ((r == 1 || r == 7) && (c == 3 || c == 5))
+            value = 1;
+        else if ((r == 3 || r == 5) && c % 2 == 1)
+            value = 1;
+        top[static_cast<std::size_t>(h)] = value;
+    }
+    Weights w{};
+    for (int h = 0; h < kHoles; ++h) {
+        const Bits image = transformed(Bits{1} << h, symmetry);
+        w[static_cast<std::size_t>(__builtin_ctzll(image))] = top[static_cast<std::size_t>(h)];
+    }
+    return w;
+}
+
 struct PagodaMasks {
     Bits plus = 0;
     Bits minus = 0;
@@ -65,6 +100,10 @@ struct InvariantTables {
             goals_of_class[static_cast<std::size_t>(class_of(bit))] |= bit;
         }
         weights.push_back(corner_pagoda());
+        for (int quarter = 0; quarter < 4; ++quarter)
+            weights.push_back(arm_pagoda(quarter)); // symmetries 0..3 are the four rotations
+        // A weighting that a jump could raise would prune winnable boards: never use one.
+        std::erase_if(weights, [](const Weights& w) { return !is_pagoda(w); });
         for (const Weights& w : weights) {
             PagodaMasks m;
             for (int h = 0; h < kHoles; ++h) {
@@ -93,7 +132,10 @@ const InvariantTables& invariant_tables()
 
 } // namespace
 
-int position_class(Bits board) { return invariant_tables().class_of(board); }
+int position_class(Bits board)
+{
+    return invariant_tables().class_of(board);
+}
 
 Bits class_goals(Bits board)
 {
@@ -110,7 +152,10 @@ bool is_pagoda(const Weights& weights)
     return true;
 }
 
-const std::vector<Weights>& pagodas() { return invariant_tables().weights; }
+const std::vector<Weights>& pagodas()
+{
+    return invariant_tables().weights;
+}
 
 Bits possible_last_holes(Bits board)
 {

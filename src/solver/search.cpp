@@ -3,7 +3,6 @@
 #include "solver/finish_table.h"
 #include "solver/invariants.h"
 
-
 namespace mossaline::solver {
 namespace {
 
@@ -135,6 +134,43 @@ bool Search::at_most(Bits board, int marbles)
     // while the caller lowers it.
     dead_many_.insert(key);
     return false;
+}
+
+} // namespace mossaline::solver
+
+namespace mossaline::solver {
+
+int Search::fewest_below(Bits board, std::vector<std::uint8_t>& line)
+{
+    int fewest = marbles_in(board);
+    std::vector<std::uint8_t> best_tail;
+    const auto& all = jumps();
+    // Two is the least a board outside the table can leave; past the cap the best so far stands.
+    for (std::size_t i = 0; i < all.size() && fewest > 2 && deepen_left_ > 0; ++i) {
+        const BitJump& j = all[i];
+        if ((board & j.from) && (board & j.over) && !(board & j.to)) {
+            --deepen_left_;
+            std::vector<std::uint8_t> tail{static_cast<std::uint8_t>(i)};
+            const int left = fewest_below(board ^ (j.from | j.over | j.to), tail);
+            if (left < fewest) {
+                fewest = left;
+                best_tail = std::move(tail);
+            }
+        }
+    }
+    line.insert(line.end(), best_tail.begin(), best_tail.end());
+    return fewest;
+}
+
+void Search::deepen_best_line()
+{
+    Bits board = root_;
+    for (std::uint8_t i : best_line_)
+        board ^= jumps()[i].from | jumps()[i].over | jumps()[i].to;
+    if (marbles_in(board) > FinishTable::kMostMarbles)
+        return;
+    deepen_left_ = 20000;
+    best_marbles_ = fewest_below(board, best_line_);
 }
 
 } // namespace mossaline::solver

@@ -13,9 +13,9 @@ namespace mossaline::solver {
 
 /// How a search ended.
 enum class SearchEnd {
-    Found,     ///< reached the target: `line()` gets there
+    Found, ///< reached the target: `line()` gets there
     Exhausted, ///< every line was followed or ruled out: the target cannot be reached
-    Stopped,   ///< the time ran out or the caller cancelled first
+    Stopped, ///< the time ran out or the caller cancelled first
 };
 
 /// Depth-first searches from one board, sharing what they learn: boards known not to reach
@@ -24,6 +24,9 @@ class Search {
 public:
     /// A search from `root` that stops at `deadline` or once `*cancel` is set (when not null).
     Search(Bits root, std::chrono::steady_clock::time_point deadline, const std::atomic<bool>* cancel);
+
+    /// Moves the time the search stops at.
+    void set_deadline(std::chrono::steady_clock::time_point deadline) { deadline_ = deadline; }
 
     /// Looks for a line to a single marble, pruning with the invariants.
     SearchEnd find_one_marble();
@@ -34,6 +37,9 @@ public:
     const std::vector<std::uint8_t>& line() const { return line_; }
     /// The line that left the fewest marbles of all boards visited so far.
     const std::vector<std::uint8_t>& best_line() const { return best_line_; }
+    /// Plays the best line on below the small boards the table cuts it at, as far as any
+    /// line from its end goes (those boards have few enough lines to try them all).
+    void deepen_best_line();
     /// Marbles `best_line()` leaves.
     int best_marbles() const { return best_marbles_; }
     /// Boards visited so far.
@@ -44,12 +50,13 @@ private:
     bool at_most(Bits board, int marbles);
     void visit(Bits board);
     bool stopping();
+    int fewest_below(Bits board, std::vector<std::uint8_t>& line);
 
     Bits root_;
     std::chrono::steady_clock::time_point deadline_;
     const std::atomic<bool>* cancel_;
     const FinishTable& table_;
-    BoardSet dead_one_;  // boards with no one-marble finish
+    BoardSet dead_one_; // boards with no one-marble finish
     BoardSet dead_many_; // boards that cannot get below the current target of find_at_most
     std::vector<std::uint8_t> line_;
     std::vector<std::uint8_t> best_line_;
@@ -61,6 +68,7 @@ private:
     bool pass_over_ = false;
     std::uint64_t pass_end_ = ~std::uint64_t{0};
     std::size_t order_ = 0;
+    int deepen_left_ = 0; // boards the deepening of the best line may still try
 };
 
 } // namespace mossaline::solver

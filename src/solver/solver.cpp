@@ -2,8 +2,11 @@
 
 #include "game/move_judge.h"
 #include "solver/bitboard.h"
+#include "solver/finish_table.h"
 #include "solver/invariants.h"
 #include "solver/search.h"
+
+#include <algorithm>
 
 namespace mossaline::solver {
 namespace {
@@ -25,8 +28,9 @@ bool replay(Bits root, const std::vector<std::uint8_t>& indices, std::vector<Ste
     return true;
 }
 
-Answer undecided(Bits root, const Search& search)
+Answer undecided(Bits root, Search& search)
 {
+    search.deepen_best_line();
     Answer answer{Verdict::Undecided, {}, marbles_in(root), false};
     if (replay(root, search.best_line(), answer.line))
         answer.marbles_after_line = search.best_marbles();
@@ -37,6 +41,12 @@ Answer undecided(Bits root, const Search& search)
 
 } // namespace
 
+void prepare()
+{
+    FinishTable::get();
+    possible_last_holes(canonical(kAllHoles));
+}
+
 Answer solve(const Board& board, const Limits& limits)
 {
     const auto deadline = std::chrono::steady_clock::now() + limits.budget;
@@ -45,6 +55,7 @@ Answer solve(const Board& board, const Limits& limits)
     if (marbles <= 1)
         return Answer{marbles == 1 ? Verdict::OneMarbleFinish : Verdict::NoOneMarbleFinish, {}, marbles, true};
 
+    const auto begun = std::chrono::steady_clock::now();
     Search search(root, deadline, limits.cancel);
     const SearchEnd one = search.find_one_marble();
     if (one == SearchEnd::Stopped)
@@ -56,9 +67,15 @@ Answer solve(const Board& board, const Limits& limits)
         return answer;
     }
 
-    // No one-marble finish: look, while time is left, for lines leaving ever fewer marbles
-    // until a count is shown out of reach.
+    // No one-marble finish: look for lines leaving ever fewer marbles until a count is shown
+    // out of reach, for no longer than the verdict took (at least a millisecond), so the
+    // verdict is not held back for long by the refinement.
+    const auto spent = std::chrono::steady_clock::now() - begun;
+    search.set_deadline(std::min(deadline,
+        std::chrono::steady_clock::now()
+            + std::max<std::chrono::steady_clock::duration>(spent, std::chrono::milliseconds(1))));
     Answer answer{Verdict::NoOneMarbleFinish, {}, marbles, false};
+    search.deepen_best_line();
     std::vector<std::uint8_t> best = search.best_line();
     int best_marbles = search.best_marbles();
     while (best_marbles > 2) {

@@ -10,24 +10,24 @@ namespace mossaline::solver {
 
 /// What is known about finishing with one marble.
 enum class Verdict {
-    OneMarbleFinish,   ///< shown by a line that leaves one marble
+    OneMarbleFinish, ///< shown by a line that leaves one marble
     NoOneMarbleFinish, ///< proven: by an invariant or by following every line
-    Undecided,         ///< the time ran out or the search was cancelled first
+    Undecided, ///< the time ran out or the search was cancelled first
 };
 
 /// One jump, in game cell indices.
 struct Step {
     int from; ///< the marble that jumps
     int over; ///< the marble jumped over
-    int to;   ///< the empty hole it lands in
+    int to; ///< the empty hole it lands in
 };
 
 /// The outcome of a search.
 struct Answer {
-    Verdict verdict;         ///< whether a one-marble finish is possible
-    std::vector<Step> line;  ///< `OneMarbleFinish`: a line to one marble; otherwise the best line found (may be empty)
-    int marbles_after_line;  ///< marbles the line leaves
-    bool best_proven;        ///< true only when no line can leave fewer marbles
+    Verdict verdict; ///< whether a one-marble finish is possible
+    std::vector<Step> line; ///< `OneMarbleFinish`: a line to one marble; otherwise the best line found (may be empty)
+    int marbles_after_line; ///< marbles the line leaves
+    bool best_proven; ///< true only when no line can leave fewer marbles
 };
 
 /// How long a search may run, and a flag another thread may set to stop it.
@@ -36,8 +36,14 @@ struct Limits {
     const std::atomic<bool>* cancel = nullptr; ///< stops the search soon after it turns true
 };
 
+/// Builds the tables every search reads, which the first `solve` of a process does otherwise
+/// (about 30 ms); calling it early, say on a worker thread at start-up, makes the first answer as
+/// quick as the rest. Safe to call from any thread, any number of times.
+void prepare();
+
 /// Decides whether `board` can still be played down to one marble; only the 45 holes of the
-/// cross are read. Safe to call from several threads at once.
+/// cross are read. When none is left, the best count is then sought for about as long again
+/// as the verdict took. Safe to call from several threads at once.
 Answer solve(const Board& board, const Limits& limits);
 
 } // namespace mossaline::solver

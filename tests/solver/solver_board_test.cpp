@@ -22,7 +22,10 @@ std::set<std::pair<int, int>> bit_jumps(Bits bits)
     return open;
 }
 
-Bits random_bits(std::mt19937_64& random) { return random() & random() & kAllHoles; }
+Bits random_bits(std::mt19937_64& random)
+{
+    return random() & random() & kAllHoles;
+}
 
 // The solver's own jump table must offer exactly the jumps the game allows, the
 // cross-column triples included as refusals, or its lines would be refused.
@@ -62,6 +65,7 @@ TEST(SolverBoard, SymmetriesMapTheCrossOntoItself)
 // The pruning is only sound if no jump can widen the holes a last marble may stand on.
 TEST(SolverInvariants, NoJumpWidensThePossibleLastHoles)
 {
+    EXPECT_EQ(pagodas().size(), 5u); // the corners of all arms, and each arm's corners alone
     for (const Weights& w : pagodas()) {
         EXPECT_TRUE(is_pagoda(w));
         Weights raised = w;

@@ -14,13 +14,13 @@ namespace mossaline::testing {
 
 /// A board of a seeded set, with how it was reached.
 struct SetBoard {
-    Board board;      ///< the position
-    int marbles;      ///< marbles on it
-    bool from_line;   ///< reached along the solver's own lines (else by random play)
+    Board board; ///< the position
+    int marbles; ///< marbles on it
+    bool from_line; ///< reached along the solver's own lines (else by random play)
 };
 
-/// Builds boards by play from the start position: walks of random jumps, and walks that follow
-/// the solver's line to one marble but now and then take a random jump off it instead.
+/// Builds boards by play from the start position: walks of random jumps, and walks along the
+/// solver's lines to one marble with random turns off them.
 class SolverBoardSet {
 public:
     /// Boards with `lowest`..`highest` marbles, `per_kind` of each kind per count, from `seed`;
@@ -56,37 +56,60 @@ private:
     static void walk(std::mt19937_64& random, bool follow_line, int highest, int lowest, int per_kind,
         std::chrono::milliseconds budget, std::map<int, int>& made, std::vector<SetBoard>& boards)
     {
-        Board board;
-        set_start_position(board);
-        std::vector<solver::Step> line;
-        std::size_t next = 0;
-        bool winnable = follow_line;
-        if (follow_line)
-            line = solver::solve(board, {budget}).line;
-        for (;;) {
+        const auto record = [&](const Board& board) {
             const int marbles = board.marbles();
             if (marbles <= highest && marbles >= lowest && made[marbles] < per_kind) {
                 boards.push_back({board, marbles, follow_line});
                 ++made[marbles];
             }
+        };
+        const auto play_random = [&](Board& board) {
             const std::vector<OpenJump> open = open_jumps(board);
-            if (marbles <= lowest || open.empty())
-                return;
-            const bool turn_off = !winnable || std::uniform_int_distribution<int>(0, 5)(random) == 0;
-            if (!turn_off && next < line.size()) {
-                apply_jump(board, line[next].from, line[next].to);
-                ++next;
-                continue;
-            }
+            if (open.empty())
+                return false;
             const OpenJump& jump = open[std::uniform_int_distribution<std::size_t>(0, open.size() - 1)(random)];
             apply_jump(board, jump.from, jump.to);
-            if (follow_line && winnable) {
-                const solver::Answer answer = solver::solve(board, {budget});
-                winnable = answer.verdict == solver::Verdict::OneMarbleFinish;
-                line = answer.line;
-                next = 0;
-            }
+            return true;
+        };
+        const auto chance = [&](int one_in) { return std::uniform_int_distribution<int>(1, one_in)(random) == 1; };
+
+        Board board;
+        set_start_position(board);
+        if (!follow_line) {
+            do
+                record(board);
+            while (board.marbles() > lowest && play_random(board));
+            return;
         }
+        // Along a winning line, now and then a turn off it: a few random jumps, each board kept.
+        // When the turn still wins, its own line is followed from there; otherwise the walk
+        // goes back onto the line it left.
+        std::vector<solver::Step> line = solver::solve(board, {budget}).line;
+        std::size_t next = 0;
+        while (board.marbles() > lowest && next < line.size()) {
+            if (chance(2))
+                record(board);
+            if (chance(4)) {
+                Board turned = board;
+                if (play_random(turned)) {
+                    record(turned);
+                    Board further = turned;
+                    for (int extra = std::uniform_int_distribution<int>(0, 3)(random); extra > 0; --extra)
+                        if (play_random(further))
+                            record(further);
+                    const solver::Answer answer = solver::solve(turned, {budget});
+                    if (answer.verdict == solver::Verdict::OneMarbleFinish) {
+                        board = turned;
+                        line = answer.line;
+                        next = 0;
+                        continue;
+                    }
+                }
+            }
+            apply_jump(board, line[next].from, line[next].to);
+            ++next;
+        }
+        record(board);
     }
 };
 

@@ -1,0 +1,162 @@
+// The solver on the start position and on a seeded set of boards from 40 marbles down to 4:
+// time to an answer, share decided within the budget, and every answer checked.
+#include "plain_solver.h"
+#include "solver_boards.h"
+
+#include "game/move_judge.h"
+#include "solver/solver.h"
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <vector>
+
+using namespace mossaline;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+double milliseconds_since(Clock::time_point start)
+{
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+double percentile(std::vector<double> values, double share)
+{
+    std::sort(values.begin(), values.end());
+    const auto index = static_cast<std::size_t>(share * static_cast<double>(values.size() - 1) + 0.5);
+    return values[index];
+}
+
+bool leaves_one(Board board, const std::vector<solver::Step>& line)
+{
+    for (const solver::Step& step : line) {
+        if (judge_move(board, step.from, step.to) != MoveVerdict::Jump)
+            return false;
+        apply_jump(board, step.from, step.to);
+    }
+    return board.marbles() == 1;
+}
+
+struct Row {
+    std::vector<double> times;
+    int decided = 0;
+    int possible = 0;
+    int impossible = 0;
+    int proven_best = 0;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
+    unsigned seed = 20240610;
+    int budget_ms = 100;
+    int check_up_to = 16;
+    bool start_only = false;
+    bool prepared = false;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strncmp(argv[i], "--seed=", 7) == 0)
+            seed = static_cast<unsigned>(std::strtoul(argv[i] + 7, nullptr, 10));
+        else if (std::strncmp(argv[i], "--budget-ms=", 12) == 0)
+            budget_ms = std::atoi(argv[i] + 12);
+        else if (std::strncmp(argv[i], "--check-up-to=", 14) == 0)
+            check_up_to = std::atoi(argv[i] + 14);
+        else if (std::strcmp(argv[i], "--start-only") == 0)
+            start_only = true;
+        else if (std::strcmp(argv[i], "--prepare") == 0)
+            prepared = true;
+    }
+
+    if (prepared) {
+        const auto begun = Clock::now();
+        solver::prepare();
+        std::printf("prepare: %.2f ms\n", milliseconds_since(begun));
+    }
+    Board start;
+    set_start_position(start);
+    std::vector<double> start_times;
+    bool start_ok = true;
+    for (int run = 0; run < 21; ++run) {
+        const auto begun = Clock::now();
+        const solver::Answer answer = solver::solve(start, {std::chrono::milliseconds(budget_ms)});
+        start_times.push_back(milliseconds_since(begun));
+        start_ok = start_ok && answer.verdict == solver::Verdict::OneMarbleFinish && leaves_one(start, answer.line);
+    }
+    std::printf("start position: first %.2f ms, median %.2f ms, max %.2f ms over 21 runs, line checked: %s\n",
+        start_times.front(), percentile(start_times, 0.5), *std::max_element(start_times.begin(), start_times.end()),
+        start_ok ? "yes" : "NO");
+
+    if (start_only)
+        return start_ok ? 0 : 1;
+
+    const auto made = Clock::now();
+    const std::vector<testing::SetBoard> boards
+        = testing::SolverBoardSet::make(seed, 40, 4, 100, std::chrono::milliseconds(500));
+    std::printf("set: %zu boards from seed %u, made in %.1f s\n", boards.size(), seed, milliseconds_since(made) / 1000);
+
+    std::map<int, Row, std::greater<>> rows;
+    std::vector<double> all_times;
+    int wrong = 0;
+    int checked = 0;
+    for (const testing::SetBoard& entry : boards) {
+        const auto begun = Clock::now();
+        const solver::Answer answer = solver::solve(entry.board, {std::chrono::milliseconds(budget_ms)});
+        const double took = milliseconds_since(begun);
+        Row& row = rows[entry.marbles];
+        row.times.push_back(took);
+        all_times.push_back(took);
+        const bool decided = answer.verdict != solver::Verdict::Undecided;
+        if (decided && took <= budget_ms)
+            ++row.decided;
+        row.possible += answer.verdict == solver::Verdict::OneMarbleFinish;
+        row.impossible += answer.verdict == solver::Verdict::NoOneMarbleFinish;
+        row.proven_best += answer.best_proven && answer.verdict == solver::Verdict::NoOneMarbleFinish;
+        bool right = true;
+        if (answer.verdict == solver::Verdict::OneMarbleFinish)
+            right = leaves_one(entry.board, answer.line);
+        if (entry.marbles <= check_up_to) {
+            ++checked;
+            testing::PlainMinimum plain;
+            const int fewest = plain.fewest(entry.board);
+            if (answer.verdict == solver::Verdict::OneMarbleFinish)
+                right = right && fewest == 1;
+            if (answer.verdict == solver::Verdict::NoOneMarbleFinish)
+                right = right && fewest > 1;
+            if (answer.best_proven)
+                right = right && fewest == answer.marbles_after_line;
+            right = right && answer.marbles_after_line >= fewest;
+        }
+        if (!right) {
+            ++wrong;
+            std::printf("WRONG answer on a board of %d marbles\n", entry.marbles);
+        }
+    }
+
+    std::printf("\n| marbles | boards | one-marble finish | none (proven) | best count proven | decided <= %d ms | "
+                "median ms | p99 ms | max ms |\n|---|---|---|---|---|---|---|---|---|\n",
+        budget_ms);
+    int decided_total = 0;
+    for (const auto& [marbles, row] : rows) {
+        decided_total += row.decided;
+        std::printf("| %d | %zu | %d | %d | %d | %.1f %% | %.2f | %.2f | %.2f |\n", marbles, row.times.size(),
+            row.possible, row.impossible, row.proven_best, 100.0 * row.decided / static_cast<double>(row.times.size()),
+            percentile(row.times, 0.5), percentile(row.times, 0.99),
+            *std::max_element(row.times.begin(), row.times.end()));
+    }
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("\nall: %zu boards, decided within %d ms: %.2f %%, median %.2f ms, p99 %.2f ms\n", all_times.size(),
+        budget_ms, 100.0 * decided_total / static_cast<double>(all_times.size()), percentile(all_times, 0.5),
+        percentile(all_times, 0.99));
+    std::printf("checked against the plain search: %d boards (up to %d marbles); wrong answers: %d\n", checked,
+        check_up_to, wrong);
+    std::printf("peak resident memory: %.1f MiB\n", static_cast<double>(usage.ru_maxrss) / 1024.0);
+    return wrong == 0 && start_ok ? 0 : 1;
+}
