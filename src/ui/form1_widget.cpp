@@ -16,6 +16,7 @@ namespace {
 constexpr std::chrono::milliseconds kHintAtOnce{12};
 // After this the player is told the search is not sure, with the best line it has.
 constexpr std::chrono::milliseconds kHintInAll{3000};
+constexpr std::chrono::milliseconds kPrepareHintsAfter{1000};
 } // namespace
 
 Form1Widget::Form1Widget(Form1& form)
@@ -125,6 +126,8 @@ void Form1Widget::load()
     sync();
     surface_->setFocus(Qt::OtherFocusReason);
     show();
+    // Once the window is up, not while it starts: the first hint then needs no table building.
+    QTimer::singleShot(kPrepareHintsAfter, this, [this] { hint_search_.prepare(); });
 }
 
 void Form1Widget::sync()

@@ -42,7 +42,7 @@ std::optional<Board> HintSearch::asked() const
 {
     if (!running())
         return std::nullopt;
-    return request_->board;
+    return *request_->board;
 }
 
 void HintSearch::cancel()
@@ -78,9 +78,23 @@ void HintSearch::remember(const Board& board, const solver::Answer& answer)
     last_answer_ = answer;
 }
 
+void HintSearch::prepare()
+{
+    cancel();
+    auto request = std::make_shared<Request>();
+    request_ = request;
+    prepared_ = true;
+    worker_ = std::thread([request] {
+        solver::prepare();
+        request->finished = true;
+    });
+}
+
 void HintSearch::ask(const Board& board, Done done)
 {
     cancel();
+    // cancel() waited for the tables, if they were being built.
+    warmed_up_ = warmed_up_ || prepared_;
     if (const auto known = from_last_line(board)) {
         done(board, *known);
         return;
@@ -99,7 +113,7 @@ void HintSearch::ask(const Board& board, Done done)
     request_ = request;
     const unsigned generation = generation_;
     worker_ = std::thread([this, request, generation, done = std::move(done), full = full_] {
-        solver::Answer answer = solve_(request->board, {full, &request->cancel});
+        solver::Answer answer = solve_(*request->board, {full, &request->cancel});
         request->finished = true;
         if (request->cancel)
             return;
@@ -109,8 +123,8 @@ void HintSearch::ask(const Board& board, Done done)
                 return;
             warmed_up_ = true;
             if (answer.verdict != solver::Verdict::Undecided)
-                remember(request->board, answer);
-            done(request->board, answer);
+                remember(*request->board, answer);
+            done(*request->board, answer);
         });
     });
 }

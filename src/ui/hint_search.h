@@ -37,10 +37,12 @@ public:
     /// and, if it decides nothing, a full one on a thread of its own. `done` runs here at once
     /// or later on the window's thread.
     void ask(const Board& board, Done done);
+    /// Builds the solver's tables on a thread of its own, so the first hint is answered at once.
+    void prepare();
     /// Stops the search under way; its answer never arrives.
     void cancel();
     /// True while a search runs on its own thread.
-    bool running() const { return worker_.joinable() && !request_->finished.load(); }
+    bool running() const { return worker_.joinable() && request_->board && !request_->finished.load(); }
     /// Puts another search in place of the solver's, as tests do.
     void set_solver(Solve solve);
     /// The board of the search under way, if any.
@@ -48,7 +50,7 @@ public:
 
 private:
     struct Request {
-        Board board;
+        std::optional<Board> board; ///< empty while the tables are built
         std::atomic<bool> cancel{false};
         std::atomic<bool> finished{false};
     };
@@ -65,6 +67,7 @@ private:
     std::thread worker_;
     unsigned generation_ = 0;
     bool warmed_up_ = false;
+    bool prepared_ = false;
     std::optional<Board> last_board_;
     solver::Answer last_answer_{};
 };
