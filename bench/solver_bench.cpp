@@ -4,6 +4,7 @@
 #include "solver_boards.h"
 
 #include "game/move_judge.h"
+#include "solver/bitboard.h"
 #include "solver/solver.h"
 
 #include <sys/resource.h>
@@ -61,6 +62,9 @@ int main(int argc, char** argv)
     int check_up_to = 16;
     bool start_only = false;
     bool prepared = false;
+    int highest_shown = 40;
+    int lowest_shown = 4;
+    std::size_t per_count = 200;
     for (int i = 1; i < argc; ++i) {
         if (std::strncmp(argv[i], "--seed=", 7) == 0)
             seed = static_cast<unsigned>(std::strtoul(argv[i] + 7, nullptr, 10));
@@ -72,6 +76,10 @@ int main(int argc, char** argv)
             start_only = true;
         else if (std::strcmp(argv[i], "--prepare") == 0)
             prepared = true;
+        else if (std::strncmp(argv[i], "--counts=", 9) == 0)
+            std::sscanf(argv[i] + 9, "%d-%d", &lowest_shown, &highest_shown);
+        else if (std::strncmp(argv[i], "--per-count=", 12) == 0)
+            per_count = std::strtoul(argv[i] + 12, nullptr, 10);
     }
 
     if (prepared) {
@@ -97,9 +105,24 @@ int main(int argc, char** argv)
         return start_ok ? 0 : 1;
 
     const auto made = Clock::now();
-    const std::vector<testing::SetBoard> boards
-        = testing::SolverBoardSet::make(seed, 40, 4, 100, std::chrono::milliseconds(500));
-    std::printf("set: %zu boards from seed %u, made in %.1f s\n", boards.size(), seed, milliseconds_since(made) / 1000);
+    // Turns off a line count as winnable when a line is found within this many boards visited:
+    // a count, not a time, so the set is the same on every run.
+    constexpr std::uint64_t kTurnSearchBoards = 1'000'000;
+    const std::vector<testing::SetBoard> made_boards
+        = testing::SolverBoardSet::make(seed, 40, 4, 100, kTurnSearchBoards);
+    std::uint64_t fingerprint = 14695981039346656037ull;
+    for (const testing::SetBoard& entry : made_boards)
+        fingerprint = (fingerprint ^ solver::bits_of(entry.board)) * 1099511628211ull;
+    std::printf("set: %zu boards from seed %u, fingerprint %016llx, made in %.1f s\n", made_boards.size(), seed,
+        static_cast<unsigned long long>(fingerprint), milliseconds_since(made) / 1000);
+    // A subset for quick comparisons: of each chosen count, the first boards of each kind in the
+    // set's order, half from random play and half from the lines.
+    std::vector<testing::SetBoard> boards;
+    std::map<std::pair<int, bool>, std::size_t> taken;
+    for (const testing::SetBoard& entry : made_boards)
+        if (entry.marbles >= lowest_shown && entry.marbles <= highest_shown
+            && taken[{entry.marbles, entry.from_line}]++ < (per_count + 1) / 2)
+            boards.push_back(entry);
 
     std::map<int, Row, std::greater<>> rows;
     std::vector<double> all_times;

@@ -33,6 +33,8 @@ bool Search::stopping()
         return true;
     if (nodes_ >= pass_end_)
         pass_over_ = true;
+    if (nodes_ >= board_limit_)
+        stopped_ = true;
     if (cancel_ != nullptr && cancel_->load(std::memory_order_relaxed))
         stopped_ = true;
     else if (nodes_ % kClockEvery == 0 && std::chrono::steady_clock::now() >= deadline_)

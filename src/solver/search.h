@@ -27,6 +27,9 @@ public:
 
     /// Moves the time the search stops at.
     void set_deadline(std::chrono::steady_clock::time_point deadline) { deadline_ = deadline; }
+    /// Stops the search once it has visited `boards` boards in all: a limit that, unlike the
+    /// clock, gives the same answer on every run whatever the machine's load.
+    void set_board_limit(std::uint64_t boards) { board_limit_ = boards; }
 
     /// Looks for a line to a single marble, pruning with the invariants.
     SearchEnd find_one_marble();
@@ -62,6 +65,7 @@ private:
     std::vector<std::uint8_t> best_line_;
     int best_marbles_;
     std::uint64_t nodes_ = 0;
+    std::uint64_t board_limit_ = ~std::uint64_t{0};
     bool stopped_ = false;
     // Short passes from the eight sides in turn, each twice as long as the last, find
     // lines that one fixed order misses; what a pass rules out stays ruled out.

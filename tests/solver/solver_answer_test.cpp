@@ -3,6 +3,7 @@
 
 #include "game/jump_scan.h"
 #include "game/move_judge.h"
+#include "solver/search.h"
 #include "solver/solver.h"
 
 #include <gtest/gtest.h>
@@ -62,7 +63,7 @@ TEST(SolverAnswer, StartPositionPlaysDownToOneMarble)
 // a wrong invariant, a symmetry slip or a table error shows up as a disagreement.
 TEST(SolverAnswer, SeededSetAgreesWithThePlainSearch)
 {
-    const auto boards = testing::SolverBoardSet::make(77, 15, 4, 6, 30ms);
+    const auto boards = testing::SolverBoardSet::make(77, 15, 4, 6, 200'000);
     ASSERT_GE(boards.size(), 120u);
     int possible = 0;
     int impossible = 0;
@@ -111,6 +112,24 @@ TEST(SolverLimits, CancelFromAnotherThreadEndsTheSearchUndecided)
     EXPECT_EQ(answer.verdict, Verdict::Undecided);
     EXPECT_FALSE(answer.best_proven);
     EXPECT_EQ(marbles_after(board, answer.line), answer.marbles_after_line);
+}
+
+// The seeded set's turns are judged by a count of boards, so it must stop at that count and
+// nowhere else: a limit that leaked time into it would make the set differ between runs.
+TEST(SolverLimits, BoardLimitStopsAtTheCountWithoutAClock)
+{
+    const Bits root = bits_of(hard_board());
+    Search search(root, std::chrono::steady_clock::time_point::max(), nullptr);
+    search.set_board_limit(5000);
+    EXPECT_EQ(search.find_one_marble(), SearchEnd::Stopped);
+    // Boards the small-board table answers are counted without a look at the limit.
+    EXPECT_GE(search.nodes(), 5000u);
+    EXPECT_LE(search.nodes(), 5100u);
+    Search again(root, std::chrono::steady_clock::time_point::max(), nullptr);
+    again.set_board_limit(5000);
+    again.find_one_marble();
+    EXPECT_EQ(again.nodes(), search.nodes());
+    EXPECT_EQ(again.best_line(), search.best_line());
 }
 
 TEST(SolverLimits, TinyBudgetEndsSoonAndClaimsNothingUnshown)

@@ -3,9 +3,12 @@
 #include "game/board.h"
 #include "game/jump_scan.h"
 #include "game/move_judge.h"
+#include "solver/bitboard.h"
+#include "solver/search.h"
 #include "solver/solver.h"
 
 #include <chrono>
+#include <cstdint>
 #include <map>
 #include <random>
 #include <vector>
@@ -24,9 +27,9 @@ struct SetBoard {
 class SolverBoardSet {
 public:
     /// Boards with `lowest`..`highest` marbles, `per_kind` of each kind per count, from `seed`;
-    /// each line is looked for within `budget` (a board left undecided is played on at random).
-    static std::vector<SetBoard> make(
-        unsigned seed, int highest, int lowest, int per_kind, std::chrono::milliseconds budget)
+    /// each line is looked for within `search_boards` boards visited (a board left undecided is
+    /// treated as lost), so the same seed gives the same set however loaded the machine is.
+    static std::vector<SetBoard> make(unsigned seed, int highest, int lowest, int per_kind, std::uint64_t search_boards)
     {
         std::mt19937_64 random(seed);
         std::map<int, int> random_made;
@@ -39,13 +42,32 @@ public:
             return false;
         };
         while (wanted(random_made))
-            walk(random, false, highest, lowest, per_kind, budget, random_made, boards);
+            walk(random, false, highest, lowest, per_kind, search_boards, random_made, boards);
         while (wanted(line_made))
-            walk(random, true, highest, lowest, per_kind, budget, line_made, boards);
+            walk(random, true, highest, lowest, per_kind, search_boards, line_made, boards);
         return boards;
     }
 
 private:
+    // A line to one marble found within `search_boards` boards, or none; no clock is read.
+    static std::vector<solver::Step> winning_line(const Board& board, std::uint64_t search_boards)
+    {
+        const solver::Bits root = solver::bits_of(board);
+        if (solver::marbles_in(root) <= 1)
+            return {};
+        solver::Search search(root, std::chrono::steady_clock::time_point::max(), nullptr);
+        search.set_board_limit(search_boards);
+        if (search.find_one_marble() != solver::SearchEnd::Found)
+            return {};
+        std::vector<solver::Step> line;
+        for (std::uint8_t index : search.line()) {
+            const solver::BitJump& j = solver::jumps()[index];
+            line.push_back({solver::cell_of_hole(j.from_hole), solver::cell_of_hole(j.over_hole),
+                solver::cell_of_hole(j.to_hole)});
+        }
+        return line;
+    }
+
     static std::vector<OpenJump> open_jumps(const Board& board)
     {
         std::vector<OpenJump> open;
@@ -54,7 +76,7 @@ private:
     }
 
     static void walk(std::mt19937_64& random, bool follow_line, int highest, int lowest, int per_kind,
-        std::chrono::milliseconds budget, std::map<int, int>& made, std::vector<SetBoard>& boards)
+        std::uint64_t search_boards, std::map<int, int>& made, std::vector<SetBoard>& boards)
     {
         const auto record = [&](const Board& board) {
             const int marbles = board.marbles();
@@ -84,7 +106,7 @@ private:
         // Along a winning line, now and then a turn off it: a few random jumps, each board kept.
         // When the turn still wins, its own line is followed from there; otherwise the walk
         // goes back onto the line it left.
-        std::vector<solver::Step> line = solver::solve(board, {budget}).line;
+        std::vector<solver::Step> line = winning_line(board, search_boards);
         std::size_t next = 0;
         while (board.marbles() > lowest && next < line.size()) {
             if (chance(2))
@@ -97,10 +119,10 @@ private:
                     for (int extra = std::uniform_int_distribution<int>(0, 3)(random); extra > 0; --extra)
                         if (play_random(further))
                             record(further);
-                    const solver::Answer answer = solver::solve(turned, {budget});
-                    if (answer.verdict == solver::Verdict::OneMarbleFinish) {
+                    std::vector<solver::Step> turned_line = winning_line(turned, search_boards);
+                    if (!turned_line.empty()) {
                         board = turned;
-                        line = answer.line;
+                        line = std::move(turned_line);
                         next = 0;
                         continue;
                     }
