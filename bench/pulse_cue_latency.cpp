@@ -85,10 +85,10 @@ void send(QWidget* target, QEvent::Type type, int cell, Qt::MouseButton button, 
     QApplication::sendEvent(target, &event);
 }
 
-// Context switches of the calling thread so far.
-long own_switches()
+// Voluntary and involuntary context switches in a /proc status file.
+long switches_in(const std::filesystem::path& status_file)
 {
-    std::ifstream status("/proc/thread-self/status");
+    std::ifstream status(status_file);
     std::string key;
     long total = 0;
     while (status >> key) {
@@ -98,6 +98,9 @@ long own_switches()
     }
     return total;
 }
+
+// Context switches of the calling thread so far.
+long own_switches() { return switches_in("/proc/thread-self/status"); }
 
 double cpu_ms(clockid_t clock)
 {
@@ -195,15 +198,7 @@ std::map<std::string, long> switches()
         std::ifstream comm(task.path() / "comm");
         std::string name;
         std::getline(comm, name);
-        std::ifstream status(task.path() / "status");
-        std::string key;
-        long total = 0;
-        while (status >> key) {
-            long value = 0;
-            if ((key == "voluntary_ctxt_switches:" || key == "nonvoluntary_ctxt_switches:") && status >> value)
-                total += value;
-        }
-        counts[name + " (" + task.path().filename().string() + ")"] += total;
+        counts[name + " (" + task.path().filename().string() + ")"] += switches_in(task.path() / "status");
     }
     return counts;
 }

@@ -126,15 +126,15 @@ void PulseCuePlayer::play_samples(std::span<const std::int16_t> samples)
 {
     const Clock::time_point start = Clock::now();
     const Clock::time_point set_up_by = start + kSetUpLimit;
-    const pa_sample_spec spec{
+    const pa_sample_spec format{
         PA_SAMPLE_S16NE, static_cast<std::uint32_t>(kFormat.sample_rate), static_cast<std::uint8_t>(kFormat.channels)};
-    const StreamHandle stream(pa_stream_new(connection_->context(), "cue", &spec, nullptr));
+    const StreamHandle stream(pa_stream_new(connection_->context(), "cue", &format, nullptr));
     if (!stream) {
         return;
     }
     pa_buffer_attr buffer{};
     buffer.maxlength = static_cast<std::uint32_t>(-1);
-    buffer.tlength = static_cast<std::uint32_t>(pa_usec_to_bytes(microseconds(kTargetLatency).count(), &spec));
+    buffer.tlength = static_cast<std::uint32_t>(pa_usec_to_bytes(microseconds(kTargetLatency).count(), &format));
     buffer.prebuf = static_cast<std::uint32_t>(-1);
     buffer.minreq = static_cast<std::uint32_t>(-1);
     buffer.fragsize = static_cast<std::uint32_t>(-1);

@@ -10,13 +10,13 @@
 namespace mossaline::test {
 
 MonitorRecorder::MonitorRecorder(int piece_frames) {
-  const pa_sample_spec spec{PA_SAMPLE_S16NE, 44100, 1};
+  const pa_sample_spec format{PA_SAMPLE_S16NE, 44100, 1};
   pa_buffer_attr buffer{};
   buffer.maxlength = static_cast<std::uint32_t>(-1);
   buffer.fragsize = static_cast<std::uint32_t>(piece_frames * 2);
   int error = 0;
   pa_simple* simple = pa_simple_new(nullptr, "mossaline-test-recorder", PA_STREAM_RECORD, "@DEFAULT_MONITOR@",
-                                    "monitor", &spec, nullptr, &buffer, &error);
+                                    "monitor", &format, nullptr, &buffer, &error);
   if (simple == nullptr) {
     error_ = pa_strerror(error);
     return;
