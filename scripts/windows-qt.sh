@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# Builds Qt 6 for Windows (MinGW-w64) from Debian's own qt6-base source, once per
+# machine, into a cache outside the source tree; prints the install prefix.
+# Debian has no Qt for MinGW, but its source package is the very version of the
+# host tools in qt6-base-dev-tools, which a cross build of Qt needs.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cache=${MOSSALINE_WINDOWS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/mossaline-windows}
+prefix=$cache/qt6-mingw
+if [ -f "$prefix/.complete" ]; then
+  echo "$prefix"
+  exit 0
+fi
+mkdir -p "$cache"
+sudo_cmd=()
+[ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+
+# A deb-src entry derived from the machine's own Debian entries: same mirror and
+# suites, so no archive address is written here.
+if ! apt-get source --print-uris qt6-base >/dev/null 2>&1; then
+  src_list=/etc/apt/sources.list.d/mossaline-deb-src.sources
+  tmp=$(mktemp)
+  for f in /etc/apt/sources.list.d/*.sources; do
+    [ -f "$f" ] || continue
+    awk 'BEGIN{RS=""; ORS="\n\n"} /(^|\n)Types:[^\n]*\<deb\>/ && /URIs:[^\n]*debian/ {
+           gsub(/Types:[^\n]*/, "Types: deb-src"); print }' "$f" >>"$tmp"
+  done
+  if [ -f /etc/apt/sources.list ]; then
+    grep -E '^deb\s' /etc/apt/sources.list | sed -E 's/^deb(\s)/deb-src\1/' >"$tmp.list" || true
+    [ -s "$tmp.list" ] && "${sudo_cmd[@]}" cp "$tmp.list" /etc/apt/sources.list.d/mossaline-deb-src.list
+  fi
+  [ -s "$tmp" ] && "${sudo_cmd[@]}" cp "$tmp" "$src_list"
+  rm -f "$tmp" "$tmp.list"
+  "${sudo_cmd[@]}" apt-get update -qq
+fi
+
+src=$cache/source
+if [ ! -d "$src/qtbase" ]; then
+  rm -rf "$src" && mkdir -p "$src"
+  (cd "$src" && apt-get source -qq qt6-base >/dev/null 2>&1 && mv "$(find . -maxdepth 1 -type d -name 'qt6-base-*' | head -n 1)" qtbase)
+fi
+
+build=$cache/qtbase-build
+rm -rf "$build"
+cmake -S "$src/qtbase" -B "$build" -G Ninja \
+  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/windows/mingw-w64-x86_64.cmake" \
+  -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_INSTALL_PREFIX="$prefix" \
+  -DQT_HOST_PATH=/usr \
+  -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+  -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF \
+  -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF \
+  -DFEATURE_opengl=OFF -DINPUT_opengl=no -DFEATURE_vulkan=OFF \
+  -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF \
+  -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_jpeg=OFF \
+  -DFEATURE_system_freetype=OFF -DFEATURE_system_harfbuzz=OFF \
+  -DFEATURE_system_pcre2=OFF -DFEATURE_system_doubleconversion=OFF \
+  -DFEATURE_tabletevent=OFF >"$cache/configure.log" 2>&1 \
+  || { tail -n 40 "$cache/configure.log" >&2; exit 1; }
+cmake --build "$build" >"$cache/build.log" 2>&1 || { tail -n 40 "$cache/build.log" >&2; exit 1; }
+cmake --install "$build" >/dev/null
+rm -rf "$build"
+touch "$prefix/.complete"
+echo "$prefix"
