@@ -22,8 +22,8 @@ if ! apt-get source --print-uris qt6-base >/dev/null 2>&1; then
   tmp=$(mktemp)
   for f in /etc/apt/sources.list.d/*.sources; do
     [ -f "$f" ] || continue
-    awk 'BEGIN{RS=""; ORS="\n\n"} /(^|\n)Types:[^\n]*\<deb\>/ && /URIs:[^\n]*debian/ {
-           gsub(/Types:[^\n]*/, "Types: deb-src"); print }' "$f" >>"$tmp"
+    awk 'BEGIN { RS = ""; ORS = "\n\n" }
+         $0 ~ /Types:[^\n]*deb/ && $0 ~ /URIs:[^\n]*debian/ { sub(/Types:[^\n]*/, "Types: deb-src"); print }' "$f" >>"$tmp"
   done
   if [ -f /etc/apt/sources.list ]; then
     grep -E '^deb\s' /etc/apt/sources.list | sed -E 's/^deb(\s)/deb-src\1/' >"$tmp.list" || true
