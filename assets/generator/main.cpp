@@ -1,3 +1,4 @@
+#include "ico_file.h"
 #include "icon.h"
 #include "pictures.h"
 
@@ -8,6 +9,7 @@
 #include <QString>
 
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -21,10 +23,10 @@ bool save_png(const QImage& image, const QDir& dir, const QString& name)
     return true;
 }
 
-bool save_text(const QString& text, const QDir& dir, const QString& name)
+bool save_bytes(const QByteArray& bytes, const QDir& dir, const QString& name)
 {
     QFile file(dir.filePath(name));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(text.toUtf8()) < 0) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) < 0) {
         std::fprintf(stderr, "could not write %s\n", qPrintable(file.fileName()));
         return false;
     }
@@ -61,10 +63,13 @@ int main(int argc, char** argv)
     ok = save_png(mossaline::paint_marble_bag(), dir, QStringLiteral("image3.png")) && ok;
 
     const mossaline::VectorArt icon = mossaline::icon_art();
-    ok = save_text(mossaline::vector_art_to_svg(icon, QStringLiteral("MOSSALINE")), dir,
-                   QStringLiteral("mossaline.svg")) && ok;
+    ok = save_bytes(mossaline::vector_art_to_svg(icon, QStringLiteral("MOSSALINE")).toUtf8(), dir,
+                    QStringLiteral("mossaline.svg")) && ok;
+    std::vector<QImage> icons;
     for (const int size : mossaline::kIconSizes) {
-        ok = save_png(render_icon(icon, size), dir, QStringLiteral("icon-%1.png").arg(size)) && ok;
+        icons.push_back(render_icon(icon, size));
+        ok = save_png(icons.back(), dir, QStringLiteral("icon-%1.png").arg(size)) && ok;
     }
+    ok = save_bytes(mossaline::ico_file(icons), dir, QStringLiteral("mossaline.ico")) && ok;
     return ok ? 0 : 1;
 }

@@ -1,11 +1,11 @@
 #include "app/desktop_check.h"
+#include "app/display_setting.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <cstdio>
 #include <cstdlib>
-#include <unistd.h>
 
 namespace mossaline {
 
@@ -20,7 +20,7 @@ void say_no_desktop(const QString& why)
     std::fprintf(stderr, "mossaline: needs a graphical desktop to show its window, but %s\n", qPrintable(why));
     std::fflush(stderr);
     // The toolkit would abort and leave a core dump for what is only a missing display.
-    _exit(EXIT_FAILURE);
+    std::_Exit(EXIT_FAILURE);
 }
 
 void while_connecting(QtMsgType type, const QMessageLogContext& context, const QString& message)
@@ -39,19 +39,12 @@ void while_connecting(QtMsgType type, const QMessageLogContext& context, const Q
     previous_handler(type, context, message);
 }
 
-bool has_value(const char* name)
-{
-    const char* value = std::getenv(name);
-    return value && *value;
-}
-
 } // namespace
 
 std::unique_ptr<QApplication> open_desktop(int& argc, char** argv)
 {
-    // Without a chosen platform the toolkit picks X11 or Wayland, and needs one of them.
-    if (!has_value("QT_QPA_PLATFORM") && !has_value("DISPLAY") && !has_value("WAYLAND_DISPLAY"))
-        say_no_desktop(QStringLiteral("neither DISPLAY nor WAYLAND_DISPLAY is set"));
+    if (const QString missing = missing_display_setting(); !missing.isEmpty())
+        say_no_desktop(missing);
     previous_handler = qInstallMessageHandler(while_connecting);
     auto app = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(previous_handler);

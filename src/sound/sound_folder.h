@@ -6,7 +6,8 @@
 
 namespace mossaline {
 
-/** The folder holding the running program, or the current folder if that cannot be found. */
+/** The folder holding the running program, or the current folder if that cannot be found (one definition per
+ * platform, beside make_cue_player()). */
 std::filesystem::path program_folder();
 
 /** The folder the cue files are kept in: <program folder>/sound. */

@@ -50,23 +50,24 @@ bool write_wav(const std::filesystem::path& path, const std::vector<std::int16_t
 
 } // namespace
 
-std::vector<std::int16_t> tone_samples(Cue cue)
+std::vector<std::int16_t> tone_samples(Cue cue, int lengths)
 {
     const int channels = kDeviceFormat.channels;
+    const int frames = kToneFrames * lengths;
     std::vector<std::int16_t> samples;
-    samples.reserve(static_cast<std::size_t>(kToneFrames * channels));
+    samples.reserve(static_cast<std::size_t>(frames * channels));
     const double step = 2.0 * std::numbers::pi * tone_frequency(cue) / kDeviceFormat.sample_rate;
-    for (int frame = 0; frame < kToneFrames; ++frame) {
+    for (int frame = 0; frame < frames; ++frame) {
         const auto value = static_cast<std::int16_t>(std::lround(kAmplitude * std::sin(step * frame)));
         samples.insert(samples.end(), static_cast<std::size_t>(channels), value);
     }
     return samples;
 }
 
-bool write_tone_files(const std::filesystem::path& folder)
+bool write_tone_files(const std::filesystem::path& folder, int lengths)
 {
     for (const Cue cue : kAllCues)
-        if (!write_wav(folder / cue_file_name(cue), tone_samples(cue)))
+        if (!write_wav(folder / cue_file_name(cue), tone_samples(cue, lengths)))
             return false;
     return true;
 }

@@ -57,7 +57,7 @@ int classify(std::span<const double> window)
 
 } // namespace
 
-std::vector<std::string> heard_cues(std::span<const std::int16_t> samples)
+std::vector<std::string> heard_cues(std::span<const std::int16_t> samples, int lengths)
 {
     const auto channels = static_cast<std::size_t>(kDeviceFormat.channels);
     const std::size_t frames = samples.size() / channels;
@@ -77,7 +77,7 @@ std::vector<std::string> heard_cues(std::span<const std::int16_t> samples)
             ++end;
         const std::size_t length = end - begin;
         if (labels[begin] >= 0 && length >= kShortestRun) {
-            const double tones = static_cast<double>(length * kWindowFrames) / kToneFrames;
+            const double tones = static_cast<double>(length * kWindowFrames) / (static_cast<double>(kToneFrames) * lengths);
             const long count = std::max(1L, std::lround(tones));
             for (long n = 0; n < count; ++n)
                 heard.push_back(cue_name(kAllCues[static_cast<std::size_t>(labels[begin])]));

@@ -10,7 +10,7 @@ namespace mossaline::testing {
 /// Recovers the cues heard in a recording of the player's device (samples interleaved in
 /// the device format), in order: one cue name per test tone, "?" for any loud stretch
 /// that is none of them. Silence between tones is skipped; equal tones played back to
-/// back count once per tone length.
-std::vector<std::string> heard_cues(std::span<const std::int16_t> samples);
+/// back count once per tone length, `lengths` times kToneFrames.
+std::vector<std::string> heard_cues(std::span<const std::int16_t> samples, int lengths = 1);
 
 } // namespace mossaline::testing

@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# The Windows zip as a player gets it, unzipped into a folder whose name no 8-bit code page
+# holds, and its program run under Wine on a private X server with a private PulseAudio:
+# the window with the start position, a jump by two clicks seen in the pixels, the cues heard
+# at the sound server's monitor, and EXIT ending the process.
+# Usage: wine_play_test.sh ZIP WINDOW_PROBE CUE_TONES ARTIFACTS_DIR   (WINEPREFIX set by the caller)
+set -euo pipefail
+zip=${1:?usage: wine_play_test.sh ZIP WINDOW_PROBE CUE_TONES ARTIFACTS_DIR}
+probe_tool=${2:?}
+cue_tones=${3:?}
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$here/../e2e/e2e_session.sh"
+source "$here/../../scripts/pulse-server.sh"
+
+# Wine drops the start of a sound, so every test tone lasts 23 standard lengths (1.2 s).
+readonly TONE_LENGTHS=23
+readonly BOARD=FFC080 GREY=808080
+readonly EXIT=(8527 6067) # Label1 (8160, 5880, 735, 375)
+marble() { echo "marble($1,$2)@$((1807 + 600 * $1)),$((1187 + 600 * $2))=$3"; }
+hole() { echo "hole($1,$2)@$((1807 + 600 * $1)),$((1087 + 600 * $2))=$3"; }
+
+e2e_start_x "${4:?}" 1
+pulse_server_start
+wine_cleanup() {
+    [[ -n ${recorder_pid:-} ]] && kill "$recorder_pid" 2>/dev/null
+    pulse_server_stop
+    e2e_cleanup
+}
+trap wine_cleanup EXIT
+
+game=$work/$'Murmeln \u00fc \u5f3e\u73e0'
+mkdir -p "$game"
+unzip -q "$zip" -d "$game"
+program=$(find "$game" -name mossaline.exe | head -n 1)
+[[ -n $program ]] || e2e_fail "no mossaline.exe in $zip"
+sound=$(dirname "$program")/sound
+"$cue_tones" write "$sound" "$TONE_LENGTHS" || e2e_fail "cannot write the test tones"
+
+recording=$work/monitor.raw
+parec -d "$MOSSALINE_PULSE_SINK.monitor" --raw --format=s16le --rate=44100 --channels=1 >"$recording" &
+recorder_pid=$!
+(cd "$(dirname "$program")" && exec setpriv --pdeathsig KILL env WINEDEBUG=-all wine "$program") \
+    >"$artifacts/game.log" 2>&1 &
+game_pid=$!
+
+form1=$(e2e_window Form1)
+e2e_expect "start position under Wine" "$form1" \
+    "$(marble 2 4 $GREY)" "$(marble 4 2 $GREY)" "$(marble 4 6 $GREY)" "$(hole 4 4 $BOARD)"
+e2e_snapshot "$form1" start
+
+# Click the marble, then the hole two beyond it. Clicks are handled in order, so the jump on
+# screen shows both were.
+e2e_click "$form1" $((1807 + 600 * 4)) $((1087 + 600 * 2))
+e2e_click "$form1" $((1807 + 600 * 4)) $((1087 + 600 * 4))
+e2e_expect "the jump is not on screen" "$form1" "$(marble 4 4 $GREY)" "$(hole 4 2 $BOARD)" "$(hole 4 3 $BOARD)"
+e2e_snapshot "$form1" after-jump
+
+e2e_click "$form1" "${EXIT[@]}"
+e2e_expect_exit "EXIT under Wine"
+kill "$recorder_pid" 2>/dev/null || true
+wait "$recorder_pid" 2>/dev/null || true
+recorder_pid=
+
+"$cue_tones" read "$recording" "$TONE_LENGTHS" >"$artifacts/heard.txt" || e2e_fail "cannot read the recording"
+heard=$(grep -v -x -e 1 -e 2 "$artifacts/heard.txt" | tr '\n' ' ')
+[[ $heard == "chimeup normal gain bird " ]] || e2e_fail "heard '$heard', expected 'chimeup normal gain bird' (heard.txt in $artifacts)"
+e2e_passed=yes
+echo "PASS: the zip's program under Wine: window, jump, cues ($heard), EXIT"
