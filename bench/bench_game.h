@@ -2,12 +2,12 @@
 
 #include "game/grid.h"
 #include "game/jump_scan.h"
-#include "game/marker_grid.h"
-#include "game/module1.h"
+#include "ui_model/marker_grid.h"
+#include "ui_model/module1.h"
 #include "game/move_judge.h"
 #include "sound/cue_player.h"
-#include "ui/form1.h"
-#include "ui/random_source.h"
+#include "ui_model/form1.h"
+#include "ui_model/random_source.h"
 
 #include <algorithm>
 #include <optional>

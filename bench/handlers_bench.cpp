@@ -1,7 +1,7 @@
 // The main window's handlers alone: no toolkit, no painting, cues played by a silent player.
 #include "bench_game.h"
 
-#include "game/rounding.h"
+#include "ui_model/rounding.h"
 
 #include <benchmark/benchmark.h>
 

@@ -4,8 +4,8 @@
 // paint has been handled; the program then runs on like the game until it is ended.
 #include "sound/make_cue_player.h"
 #include "sound/sound_folder.h"
-#include "ui/clock_random_source.h"
-#include "ui/form1.h"
+#include "ui_model/clock_random_source.h"
+#include "ui_model/form1.h"
 #include "ui/form1_widget.h"
 #include "ui/repainting_cue_player.h"
 

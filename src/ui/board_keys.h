@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/game_keys.h"
+#include "ui_model/game_keys.h"
 
 #include <QKeySequence>
 #include <QList>

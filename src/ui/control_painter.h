@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/control.h"
-#include "ui/window_model.h"
+#include "ui_model/control.h"
+#include "ui_model/window_model.h"
 
 #include <QHash>
 #include <QImage>

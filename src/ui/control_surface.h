@@ -2,7 +2,7 @@
 
 #include "ui/control_painter.h"
 #include "ui/pointer_sink.h"
-#include "ui/window_model.h"
+#include "ui_model/window_model.h"
 
 #include <QRegion>
 #include <QWidget>

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "ui/control_surface.h"
-#include "ui/form1.h"
+#include "ui_model/form1.h"
 #include "ui/game_actions.h"
-#include "ui/board_hint.h"
-#include "ui/game_keys.h"
-#include "ui/hint_search.h"
+#include "ui_model/board_hint.h"
+#include "ui_model/game_keys.h"
+#include "ui_model/hint_search.h"
 #include "ui/native_controls.h"
 #include "ui/pointer_sink.h"
 #include "ui/result_widget.h"

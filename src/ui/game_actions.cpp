@@ -1,7 +1,7 @@
 #include "ui/game_actions.h"
 
 #include "ui/board_keys.h"
-#include "ui/game_keys.h"
+#include "ui_model/game_keys.h"
 
 #include <QAction>
 #include <QMenu>

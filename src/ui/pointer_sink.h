@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/control.h"
+#include "ui_model/control.h"
 
 namespace mossaline {
 

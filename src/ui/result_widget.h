@@ -3,7 +3,7 @@
 #include "ui/control_surface.h"
 #include "ui/native_controls.h"
 #include "ui/pointer_sink.h"
-#include "ui/result.h"
+#include "ui_model/result.h"
 
 #include <QWidget>
 

@@ -1,8 +1,8 @@
 #include "play_geometry.h"
 #include "play_table.h"
 
-#include "game/marker_grid.h"
-#include "ui/colour.h"
+#include "ui_model/marker_grid.h"
+#include "ui_model/colour.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "play_geometry.h"
 #include "play_table.h"
 
-#include "ui/colour.h"
+#include "ui_model/colour.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 #include "play_table.h"
 #include "recording_cue_player.h"
 
-#include "game/module1.h"
-#include "ui/result.h"
+#include "ui_model/module1.h"
+#include "ui_model/result.h"
 
 #include <gtest/gtest.h>
 

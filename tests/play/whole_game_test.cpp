@@ -2,7 +2,7 @@
 #include "play_geometry.h"
 #include "play_solver.h"
 
-#include "game/marker_grid.h"
+#include "ui_model/marker_grid.h"
 #include "ui/twips.h"
 
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #include "soak_driver.h"
 
 #include "game/grid.h"
-#include "game/marker_grid.h"
+#include "ui_model/marker_grid.h"
 
 #include <algorithm>
 #include <array>

@@ -4,8 +4,8 @@
 #include "soak_random.h"
 
 #include "game/jump_scan.h"
-#include "game/module1.h"
-#include "ui/form1.h"
+#include "ui_model/module1.h"
+#include "ui_model/form1.h"
 
 #include <deque>
 #include <functional>

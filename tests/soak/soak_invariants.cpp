@@ -2,7 +2,7 @@
 
 #include "game/grid.h"
 #include "game/jump_scan.h"
-#include "game/marker_grid.h"
+#include "ui_model/marker_grid.h"
 
 #include <array>
 #include <utility>

@@ -3,8 +3,8 @@
 #include "recording_cue_player.h"
 #include "scripted_random.h"
 
-#include "game/module1.h"
-#include "ui/form1.h"
+#include "ui_model/module1.h"
+#include "ui_model/form1.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 #include "recording_cue_player.h"
 #include "scripted_random.h"
 
-#include "game/module1.h"
-#include "ui/form1.h"
+#include "ui_model/module1.h"
+#include "ui_model/form1.h"
 #include "ui/form1_widget.h"
 #include "ui/repainting_cue_player.h"
 

@@ -4,9 +4,9 @@
 #include "recording_cue_player.h"
 #include "scripted_random.h"
 
-#include "game/marker_grid.h"
-#include "game/module1.h"
-#include "ui/form1.h"
+#include "ui_model/marker_grid.h"
+#include "ui_model/module1.h"
+#include "ui_model/form1.h"
 
 #include <algorithm>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/random_source.h"
+#include "ui_model/random_source.h"
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "game/grid.h"
-#include "ui/form1_design.h"
-#include "ui/window_model.h"
+#include "ui_model/form1_design.h"
+#include "ui_model/window_model.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "keyboard_fixture.h"
 #include "play_solver.h"
 
-#include "game/marker_grid.h"
-#include "ui/game_keys.h"
+#include "ui_model/marker_grid.h"
+#include "ui_model/game_keys.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,7 +1,7 @@
 #include "recording_cue_player.h"
 
-#include "game/module1.h"
-#include "ui/result.h"
+#include "ui_model/module1.h"
+#include "ui_model/result.h"
 #include "ui/result_widget.h"
 
 #include <QAbstractButton>

@@ -1,4 +1,4 @@
-#include "ui/control_array.h"
+#include "ui_model/control_array.h"
 
 #include <algorithm>
 

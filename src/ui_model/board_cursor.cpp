@@ -1,7 +1,7 @@
-#include "game/board_cursor.h"
+#include "ui_model/board_cursor.h"
 
 #include "game/grid.h"
-#include "game/marker_grid.h"
+#include "ui_model/marker_grid.h"
 
 #include <algorithm>
 #include <cmath>

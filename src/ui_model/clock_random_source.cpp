@@ -1,4 +1,4 @@
-#include "ui/clock_random_source.h"
+#include "ui_model/clock_random_source.h"
 
 #include <chrono>
 

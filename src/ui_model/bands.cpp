@@ -1,4 +1,4 @@
-#include "game/bands.h"
+#include "ui_model/bands.h"
 
 #include "game/grid.h"
 

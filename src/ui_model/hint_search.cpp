@@ -1,4 +1,4 @@
-#include "ui/hint_search.h"
+#include "ui_model/hint_search.h"
 
 #include "game/move_judge.h"
 

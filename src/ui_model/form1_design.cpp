@@ -1,4 +1,4 @@
-#include "ui/form1_design.h"
+#include "ui_model/form1_design.h"
 
 #include "game/grid.h"
 

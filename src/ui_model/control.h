@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/colour.h"
+#include "ui_model/colour.h"
 
 #include <cstdint>
 #include <string>

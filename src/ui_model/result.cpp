@@ -1,6 +1,6 @@
-#include "ui/result.h"
+#include "ui_model/result.h"
 
-#include "ui/result_design.h"
+#include "ui_model/result_design.h"
 
 #include <string>
 

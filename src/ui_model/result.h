@@ -1,8 +1,8 @@
 #pragma once
 
-#include "game/module1.h"
+#include "ui_model/module1.h"
 #include "sound/cue_player.h"
-#include "ui/window_model.h"
+#include "ui_model/window_model.h"
 
 namespace mossaline {
 

@@ -1,4 +1,4 @@
-#include "ui/game_keys.h"
+#include "ui_model/game_keys.h"
 
 #include <array>
 

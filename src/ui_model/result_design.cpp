@@ -1,4 +1,4 @@
-#include "ui/result_design.h"
+#include "ui_model/result_design.h"
 
 namespace mossaline {
 

@@ -1,12 +1,12 @@
-#include "ui/form1.h"
+#include "ui_model/form1.h"
 
-#include "game/bands.h"
+#include "ui_model/bands.h"
 #include "game/grid.h"
 #include "game/jump_scan.h"
-#include "game/marker_grid.h"
+#include "ui_model/marker_grid.h"
 #include "game/move_judge.h"
-#include "game/rounding.h"
-#include "ui/form1_design.h"
+#include "ui_model/rounding.h"
+#include "ui_model/form1_design.h"
 
 #include <cmath>
 #include <string>

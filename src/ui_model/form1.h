@@ -1,13 +1,13 @@
 #pragma once
 
-#include "game/board_cursor.h"
+#include "ui_model/board_cursor.h"
 #include "game/jump_history.h"
-#include "game/module1.h"
+#include "ui_model/module1.h"
 #include "sound/cue_player.h"
-#include "ui/control_array.h"
-#include "ui/random_source.h"
-#include "ui/result.h"
-#include "ui/window_model.h"
+#include "ui_model/control_array.h"
+#include "ui_model/random_source.h"
+#include "ui_model/result.h"
+#include "ui_model/window_model.h"
 
 #include <array>
 #include <functional>

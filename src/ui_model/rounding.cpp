@@ -1,4 +1,4 @@
-#include "game/rounding.h"
+#include "ui_model/rounding.h"
 
 #include <cmath>
 #include <limits>

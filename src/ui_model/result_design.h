@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/window_design.h"
+#include "ui_model/window_design.h"
 
 namespace mossaline {
 

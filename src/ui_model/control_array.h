@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/window_model.h"
+#include "ui_model/window_model.h"
 
 #include <string_view>
 #include <vector>

@@ -1,6 +1,6 @@
-#include "game/marker_grid.h"
+#include "ui_model/marker_grid.h"
 
-#include "game/rounding.h"
+#include "ui_model/rounding.h"
 
 namespace mossaline::marker_grid {
 

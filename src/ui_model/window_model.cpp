@@ -1,4 +1,4 @@
-#include "ui/window_model.h"
+#include "ui_model/window_model.h"
 
 #include <algorithm>
 #include <stdexcept>

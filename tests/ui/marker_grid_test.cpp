@@ -1,6 +1,6 @@
 #include "game/grid.h"
-#include "game/marker_grid.h"
-#include "game/rounding.h"
+#include "ui_model/marker_grid.h"
+#include "ui_model/rounding.h"
 
 #include <gtest/gtest.h>
 
