@@ -51,8 +51,8 @@ QByteArray ico_file(const std::vector<QImage>& square_pictures)
         out.append(static_cast<char>(side >= 256 ? 0 : side));
         out.append('\0'); // no palette
         out.append('\0'); // reserved
-        put16(out, 1);    // colour planes
-        put16(out, 32);   // bits per pixel
+        put16(out, 1); // colour planes
+        put16(out, 32); // bits per pixel
         put32(out, static_cast<std::uint32_t>(pngs[i].size()));
         put32(out, offset);
         offset += static_cast<std::uint32_t>(pngs[i].size());
