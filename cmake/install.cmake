@@ -45,12 +45,10 @@ endfunction()
 # The program and its cues.
 install(TARGETS mossaline RUNTIME DESTINATION ${MOSSALINE_INSTALL_PROGRAMDIR})
 _mossaline_note_folder(${MOSSALINE_INSTALL_PROGRAMDIR}/sound)
-if(MOSSALINE_SOUND_FILES)
-  install(FILES ${MOSSALINE_SOUND_FILES} DESTINATION ${MOSSALINE_INSTALL_PROGRAMDIR}/sound)
-else()
-  install(DIRECTORY ${MOSSALINE_SOUND_DIR}/ DESTINATION ${MOSSALINE_INSTALL_PROGRAMDIR}/sound
-          FILES_MATCHING PATTERN "*.wav")
+if(NOT MOSSALINE_SOUND_FILES)
+  message(FATAL_ERROR "The cue generator (tools/make_sounds) named no cue files to install")
 endif()
+install(FILES ${MOSSALINE_SOUND_FILES} DESTINATION ${MOSSALINE_INSTALL_PROGRAMDIR}/sound)
 
 # The launcher. Both folders may be given as absolute paths; the link is made
 # between their full forms so it stays relative whenever it can.

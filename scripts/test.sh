@@ -4,6 +4,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${MOSSALINE_BUILD_DIR:-$root/build}
 "$root/scripts/install-deps.sh"
+# One style for all of src/ and tests/, checked before anything is built.
+"$root/scripts/check-format.sh"
 # A sound server of the suite's own, so the cue player is tested against a real one.
 source "$root/scripts/pulse-server.sh"
 trap pulse_server_stop EXIT

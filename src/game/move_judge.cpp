@@ -35,4 +35,12 @@ void apply_jump(Board& board, int source, int target)
     board.set(middle, Cell::Empty);
 }
 
+void take_back_jump(Board& board, int source, int target)
+{
+    const int middle = (source + target) / 2;
+    board.set(source, Cell::Marble);
+    board.set(middle, Cell::Marble);
+    board.set(target, Cell::Empty);
+}
+
 } // namespace mossaline

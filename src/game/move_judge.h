@@ -22,4 +22,7 @@ MoveVerdict judge_move(const Board& board, int source, int target);
 /// Moves the marbles of a jump already judged legal: source and middle empty, target full.
 void apply_jump(Board& board, int source, int target);
 
+/// Undoes apply_jump() of the same pair: source and middle full again, target empty.
+void take_back_jump(Board& board, int source, int target);
+
 } // namespace mossaline

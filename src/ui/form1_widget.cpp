@@ -3,6 +3,7 @@
 #include "game/jump_scan.h"
 #include "ui/board_keys.h"
 #include "ui/twips.h"
+#include "ui_model/board_geometry.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -103,7 +104,7 @@ void Form1Widget::show_hint(const Board& board, const solver::Answer& answer)
     hint_.show(advice->step);
     hint_text_ = QString::fromStdString(advice->text);
     sync();
-    if (const Control* marble = form_.Shape3(advice->step.from))
+    if (const Control* marble = form_.marble_disc(advice->step.from))
         QToolTip::showText(surface_->mapToGlobal(to_pixel_rect(marble->box).center()), hint_text_, surface_);
 }
 
@@ -153,10 +154,9 @@ void Form1Widget::sync_except_surface()
     if (const auto asked = hint_search_.asked(); asked && *asked != form_.board())
         hint_search_.cancel();
     // The focus ring stands on the edges of the hover marker's cell.
-    const TwipsRect& marker = form_.Shape4.box;
-    surface_->set_focus_box({marker.left - 50, marker.top - 50, 600, 600});
-    sync_timer(timer1_, form_.Timer1);
-    sync_timer(timer2_, form_.Timer2);
+    surface_->set_focus_box(board_geometry::band_square_of_hover(form_.hover_marker().box));
+    sync_timer(timer1_, form_.flicker_timer());
+    sync_timer(timer2_, form_.ambient_timer());
     sync_result();
 }
 
@@ -255,8 +255,7 @@ void Form1Widget::board_key(KeyCommand command)
         form_.press_cursor();
         break;
     case KeyCommand::OpenMenu: {
-        const TwipsRect& marker = form_.Shape4.box;
-        menu_->popup(surface_->mapToGlobal(to_pixel_rect(marker).center()));
+        menu_->popup(surface_->mapToGlobal(to_pixel_rect(form_.hover_marker().box).center()));
         return;
     }
     case KeyCommand::TakeBack:
@@ -273,7 +272,7 @@ void Form1Widget::contextMenuEvent(QContextMenuEvent* event)
     // From the Menu key, the menu opens on the board's marker rather than wherever the pointer is.
     QPoint at = event->globalPos();
     if (event->reason() == QContextMenuEvent::Keyboard && surface_->hasFocus())
-        at = surface_->mapToGlobal(to_pixel_rect(form_.Shape4.box).center());
+        at = surface_->mapToGlobal(to_pixel_rect(form_.hover_marker().box).center());
     menu_->popup(at);
 }
 

@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <stdexcept>
 
 namespace mossaline {
 
@@ -63,11 +64,11 @@ NativeControls::NativeControls(WindowModel& window, QWidget* host)
     // Frames come before their contents in the design, so a parent always exists first.
     for (Control& control : window.controls())
         if (is_native(control))
-            create(control, control.container.empty() ? host : widget(control.container));
+            create(control, control.container.empty() ? host : made_for(control.container));
     // Tab order follows the design's numbers, as the player's keyboard expects.
     QList<QPair<int, QWidget*>> focusable;
     for (const Control& control : window.controls())
-        if (QWidget* w = widget(control.name); w && w->focusPolicy() != Qt::NoFocus && control.tab_order >= 0)
+        if (QWidget* w = made_for(control.name); w && w->focusPolicy() != Qt::NoFocus && control.tab_order >= 0)
             focusable.append({control.tab_order, w});
     std::sort(focusable.begin(), focusable.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     for (qsizetype i = 1; i < focusable.size(); ++i)
@@ -165,13 +166,15 @@ void NativeControls::clicked(Control& control, bool checked)
 
 void NativeControls::on_click(const std::string& name, std::function<void()> handler)
 {
+    if (!made_for(name))
+        throw std::invalid_argument("no native control named " + name + " to take a click");
     handlers_.insert(QString::fromStdString(name), std::move(handler));
 }
 
 void NativeControls::sync()
 {
     for (const Control& control : window_.controls()) {
-        QWidget* w = widget(control.name);
+        QWidget* w = made_for(control.name);
         if (!w)
             continue;
         if (auto* button = qobject_cast<QAbstractButton*>(w); button && button->isCheckable()) {
@@ -187,6 +190,13 @@ void NativeControls::sync()
 }
 
 QWidget* NativeControls::widget(const std::string& name) const
+{
+    if (!window_.has(name))
+        throw std::out_of_range("no control named " + name);
+    return made_for(name);
+}
+
+QWidget* NativeControls::made_for(const std::string& name) const
 {
     return widgets_.value(QString::fromStdString(name), nullptr);
 }

@@ -1,14 +1,15 @@
 #include "ui_model/bands.h"
 
 #include "game/grid.h"
+#include "ui_model/board_geometry.h"
 
 namespace mossaline {
 
 namespace {
 
-constexpr double kBandSize = 600;
-constexpr double kFirstRowEdge = 800;
-constexpr double kFirstColumnEdge = 1500;
+constexpr double kBandSize = board_geometry::kPitch;
+constexpr double kFirstRowEdge = board_geometry::kBandsTop;
+constexpr double kFirstColumnEdge = board_geometry::kBandsLeft;
 
 bool is_middle(int line) { return line >= 3 && line <= 5; }
 

@@ -35,7 +35,7 @@ Step step_of(CursorDirection direction)
 // is the one it stands on.
 int nearest_line(int position, int origin)
 {
-    const long line = std::lround((position - origin) / 600.0);
+    const long line = std::lround((position - origin) / static_cast<double>(board_geometry::kPitch));
     return static_cast<int>(std::clamp<long>(line, 0, kGridSize - 1));
 }
 
@@ -77,11 +77,6 @@ std::optional<int> cursor_step(int hover_left, int hover_top, CursorDirection di
     return cell;
 }
 
-TwipsPoint cell_centre(int cell)
-{
-    // Column c's band runs from 1500 + 600 * c to 2100 + 600 * c, row r's from 800 + 600 * r
-    // to 1400 + 600 * r: the middle is clear of both edges, and a whole number for the stored Y.
-    return {static_cast<float>(1800 + 600 * column_of(cell)), static_cast<float>(1100 + 600 * row_of(cell))};
-}
+TwipsPoint cell_centre(int cell) { return board_geometry::band_centre(cell); }
 
 } // namespace mossaline

@@ -1,17 +1,13 @@
 #pragma once
 
+#include "ui_model/board_geometry.h"
+
 #include <optional>
 
 namespace mossaline {
 
 /// A step of the keyboard cursor over the board.
 enum class CursorDirection { Left, Right, Up, Down };
-
-/// A point in twips of the main window.
-struct TwipsPoint {
-    float x = 0; ///< to the right
-    float y = 0; ///< downwards
-};
 
 /// The board cell one step of the keyboard cursor reaches from where the hover marker stands
 /// (its Left and Top). The marker counts as standing on the grid cell nearest to it; from a

@@ -51,9 +51,10 @@ void BoardHint::show(const solver::Step& step)
 {
     // The marker is the source of the next click, so the suggested marble becomes the one
     // the next click jumps from.
-    form_.Shape5.box.left = marker_grid::left_of(column_of(step.from));
-    form_.Shape5.box.top = marker_grid::top_of(row_of(step.from));
-    form_.Shape5.visible = true;
+    Control& marker = form_.source_marker();
+    marker.box.left = marker_grid::left_of(column_of(step.from));
+    marker.box.top = marker_grid::top_of(row_of(step.from));
+    marker.visible = true;
     showing_ = true;
     const TwipsPoint centre = cell_centre(step.to);
     form_.Form_MouseMove(centre.x, centre.y);
@@ -64,7 +65,7 @@ void BoardHint::end()
     if (!showing_)
         return;
     showing_ = false;
-    form_.Shape5.visible = form_.Check3.checked == 1;
+    form_.source_marker().visible = form_.last_position_shown();
 }
 
 } // namespace mossaline

@@ -11,7 +11,8 @@ namespace mossaline {
 /// so loops over a range of indices can pass over the gaps.
 class ControlArray {
 public:
-    /// Collects the elements of the named array, whose indices lie in 0..highest_index.
+    /// Collects the elements of the named array, whose indices lie in 0..highest_index; throws
+    /// std::out_of_range when the window has no control of that name.
     ControlArray(WindowModel& window, std::string_view name, int highest_index);
 
     /// The element at `index`, or nullptr when there is none.

@@ -56,13 +56,12 @@ Form1::Form1(Module1& module, CuePlayer& cues, RandomSource& random, std::functi
 
 void Form1::Form_Load()
 {
-    Label5.caption = "44";
     module_.sound_on = 1;
     module_.show_moves = 0;
     module_.show_last = 0;
     module_.show_count = 1;
     set_start_position(module_.board);
-    module_.marbles_left = 44;
+    show_board();
     play(Cue::ChimeUp);
 }
 
@@ -82,7 +81,7 @@ void Form1::Form_Click()
     Cue cue = Cue::Normal;
     switch (judge_move(module_.board, source, target)) {
     case MoveVerdict::Jump:
-        make_jump(source, target);
+        apply_jump(module_.board, source, target);
         history_.record({source, (source + target) / 2, target, marker_before, {Shape5.box.left, Shape5.box.top}});
         cue = Cue::Gain;
         break;
@@ -92,25 +91,17 @@ void Form1::Form_Click()
     case MoveVerdict::NotALine:
         break;
     }
-    play(cue);
-    if (module_.show_moves == 1)
-        possible_moves();
-    count_left();
-    if (module_.moves_possible == 0)
-        show_result();
+    finish_move(cue);
 }
 
-void Form1::make_jump(int source, int target)
+void Form1::show_board()
 {
-    const int middle = (source + target) / 2;
-    apply_jump(module_.board, source, target);
-    Shape3(source)->visible = false;
-    Shape7(source)->visible = false;
-    Shape3(target)->visible = true;
-    Shape7(target)->visible = true;
-    Shape3(middle)->visible = false;
-    Shape7(middle)->visible = false;
-    --module_.marbles_left;
+    for (int cell : board_cells()) {
+        const bool marble = module_.board.at(cell) == Cell::Marble;
+        Shape3(cell)->visible = marble;
+        Shape7(cell)->visible = marble;
+    }
+    module_.marbles_left = static_cast<std::int16_t>(module_.board.marbles());
     Label5.caption = std::to_string(module_.marbles_left);
 }
 
@@ -157,15 +148,7 @@ void Form1::Label2_Click()
     restart();
     Label1.fore_colour = colours::kCommandRest;
     Label2.fore_colour = colours::kCommandRest;
-    for (int i = 1; i <= kLastSlot; ++i) {
-        if (Control* disc = Shape3(i))
-            disc->visible = true;
-        if (Control* highlight = Shape7(i))
-            highlight->visible = true;
-    }
-    Shape3(kCentreCell)->visible = false;
-    Shape7(kCentreCell)->visible = false;
-    Label5.caption = "44";
+    show_board();
     if (module_.show_moves == 1)
         possible_moves();
     if (module_.sound_on == 1) {
@@ -287,26 +270,14 @@ bool Form1::undo_jump()
         return false;
     // Only the jump taken back can have ended the game, so an open report shows its end.
     const bool ended_game = count_open_jumps(module_.board) == 0;
-    module_.board.set(jump->source, Cell::Marble);
-    module_.board.set(jump->middle, Cell::Marble);
-    module_.board.set(jump->target, Cell::Empty);
-    Shape3(jump->source)->visible = true;
-    Shape7(jump->source)->visible = true;
-    Shape3(jump->middle)->visible = true;
-    Shape7(jump->middle)->visible = true;
-    Shape3(jump->target)->visible = false;
-    Shape7(jump->target)->visible = false;
-    ++module_.marbles_left;
-    Label5.caption = std::to_string(module_.marbles_left);
+    take_back_jump(module_.board, jump->source, jump->target);
     // Back where it stood before the click, so the same marble is the source of the next one.
     put_marker(Shape5, jump->marker_before);
     if (ended_game && result_ && result_->loaded())
         result_->Command1_Click();
-    // The cue of a jump that does not stand.
-    play(Cue::Loss);
-    if (module_.show_moves == 1)
-        possible_moves();
-    count_left();
+    // The cue of a jump that does not stand. The jump taken back is open again, so this
+    // never ends the game.
+    finish_move(Cue::Loss);
     return true;
 }
 
@@ -316,14 +287,17 @@ bool Form1::redo_jump()
     if (!jump)
         return false;
     put_marker(Shape5, jump->marker_after);
-    make_jump(jump->source, jump->target);
-    play(Cue::Gain);
-    after_move();
+    apply_jump(module_.board, jump->source, jump->target);
+    finish_move(Cue::Gain);
     return true;
 }
 
-void Form1::after_move()
+// The board is on screen before the cue blocks the thread, and the colours of the marbles
+// that can move follow it.
+void Form1::finish_move(Cue cue)
 {
+    show_board();
+    play(cue);
     if (module_.show_moves == 1)
         possible_moves();
     count_left();

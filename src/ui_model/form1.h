@@ -109,9 +109,28 @@ public:
     /// A click on the board from the keyboard, judged where the pointer was last seen.
     void press_cursor();
 
+    /// Shows the board as it stands: a marble disc and its highlight on every cell that holds
+    /// a marble and on no other, and the count of marbles. Every handler that changes the
+    /// board ends through here, so what is drawn cannot drift from the board.
+    void show_board();
+
+    // Roles, for the views and helpers that work with the window as a whole; the design's
+    // names stay with the handlers.
+    /// The last-position marker: the cell the next click jumps from.
+    Control& source_marker() { return Shape5; }
+    /// The hover marker: the cell under the pointer or the keyboard cursor.
+    const Control& hover_marker() const { return Shape4; }
+    /// True while the player has asked to see the last position.
+    bool last_position_shown() const { return Check3.checked == 1; }
+    /// The marble disc on a cell, or nullptr where the cross has no hole.
+    const Control* marble_disc(int cell) const { return Shape3(cell); }
+    /// The timer that makes the hovered command flicker.
+    const Control& flicker_timer() const { return Timer1; }
+    /// The timer of the ambient cues.
+    const Control& ambient_timer() const { return Timer2; }
+
 private:
-    void make_jump(int source, int target);
-    void after_move();
+    void finish_move(Cue cue);
     void put_marker(Control& marker, MarkerPlace place);
     void show_result();
     void set_board_colour(int option);

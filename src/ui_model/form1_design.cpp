@@ -1,6 +1,7 @@
 #include "ui_model/form1_design.h"
 
 #include "game/grid.h"
+#include "ui_model/board_geometry.h"
 
 namespace mossaline {
 
@@ -48,30 +49,27 @@ Control timer(std::string name, int interval_ms, bool enabled)
 }
 
 // Board arrays: every element follows the rule of its cell's column and row.
-TwipsRect cell_box(int cell, int dx, int dy, int width, int height)
-{
-    return {dx + 600 * column_of(cell), dy + 600 * row_of(cell), width, height};
-}
-
 void add_hole_rings(std::vector<Control>& controls)
 {
+    using namespace board_geometry;
+    constexpr TwipsRect first_ring{kFirstDisc.left, kFirstDisc.top, kRingSize, kRingSize};
     for (int element = 0; element < static_cast<int>(kHoleRingCells.size()); ++element)
-        controls.push_back(circle("Shape2", element, cell_box(kHoleRingCells[element], 1560, 840, 375, 375),
+        controls.push_back(circle("Shape2", element, on_cell(first_ring, kHoleRingCells[element]),
             colours::kWindowText, 1, FillStyle::Transparent, colours::kBlack));
 }
 
 void add_marbles(std::vector<Control>& controls)
 {
     for (int cell : board_cells())
-        controls.push_back(circle("Shape3", cell, cell_box(cell, 1560, 840, 495, 495), colours::kWindowText, 1,
-            FillStyle::Solid, colours::kPlainMarble, cell != kCentreCell));
+        controls.push_back(circle("Shape3", cell, board_geometry::on_cell(board_geometry::kFirstDisc, cell),
+            colours::kWindowText, 1, FillStyle::Solid, colours::kPlainMarble, cell != kCentreCell));
 }
 
 void add_highlights(std::vector<Control>& controls)
 {
     for (int cell : board_cells())
-        controls.push_back(circle("Shape7", cell, cell_box(cell, 1680, 840, 195, 255), colours::kWhite, 1,
-            FillStyle::Solid, colours::kWhite, cell != kCentreCell));
+        controls.push_back(circle("Shape7", cell, board_geometry::on_cell(board_geometry::kFirstHighlight, cell),
+            colours::kWhite, 1, FillStyle::Solid, colours::kWhite, cell != kCentreCell));
 }
 
 } // namespace

@@ -6,7 +6,8 @@ namespace mossaline::marker_grid {
 
 int cell_at(int left, int top)
 {
-    const double position = (left - 1600) / 600.0 * 9 + (top - 800) / 600.0;
+    constexpr double pitch = board_geometry::kPitch;
+    const double position = (left - board_geometry::kMarkerLeft) / pitch * 9 + (top - board_geometry::kBandsTop) / pitch;
     return round_half_even_16(position) + 1;
 }
 

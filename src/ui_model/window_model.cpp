@@ -21,14 +21,21 @@ Control& WindowModel::control(std::string_view name)
 {
     if (Control* found = element(name, -1))
         return *found;
-    throw std::out_of_range("no control named " + std::string(name));
+    throw std::out_of_range("no single control named " + std::string(name));
 }
 
 Control* WindowModel::element(std::string_view name, int index)
 {
+    if (!has(name))
+        throw std::out_of_range("no control named " + std::string(name));
     const auto found = std::find_if(controls_.begin(), controls_.end(),
         [&](const Control& c) { return c.index == index && c.name == name; });
     return found == controls_.end() ? nullptr : &*found;
+}
+
+bool WindowModel::has(std::string_view name) const
+{
+    return std::any_of(controls_.begin(), controls_.end(), [&](const Control& c) { return c.name == name; });
 }
 
 } // namespace mossaline

@@ -25,8 +25,12 @@ public:
 
     /// The single control of that name; throws std::out_of_range when there is none.
     Control& control(std::string_view name);
-    /// The element of a control array, or nullptr when the array has no element there.
+    /// The element of a control array, or nullptr when the array has no element there;
+    /// throws std::out_of_range when no control has that name, so a misspelt name fails
+    /// at once instead of addressing nothing.
     Control* element(std::string_view name, int index);
+    /// True when some control, single or an array's element, has that name.
+    bool has(std::string_view name) const;
 
 private:
     WindowDesign design_;

@@ -1,4 +1,5 @@
 #include "game/grid.h"
+#include "game/jump_scan.h"
 #include "game/move_judge.h"
 
 #include <gtest/gtest.h>
@@ -75,6 +76,28 @@ TEST(MoveJudge, AJumpMovesOneMarbleAndRemovesAnother)
     EXPECT_EQ(board.marbles(), 43);
     EXPECT_EQ(judge_move(board, 39, 41), MoveVerdict::Refused);
     EXPECT_EQ(judge_move(board, 37, 39), MoveVerdict::Jump);
+}
+
+TEST(MoveJudge, TakingAJumpBackGivesTheBoardBeforeIt)
+{
+    // Faults: the middle marble not put back, or a cell of another jump touched; a game
+    // taken back by the inverse drifts from the one that was played.
+    std::vector<Board> played{start()};
+    std::vector<std::pair<int, int>> jumps;
+    for (int n = 0; n < 10; ++n) {
+        Board next = played.back();
+        for_each_open_jump(next, [&](const OpenJump& jump) {
+            if (jumps.size() == static_cast<std::size_t>(n))
+                jumps.emplace_back(jump.from, jump.to);
+        });
+        apply_jump(next, jumps.back().first, jumps.back().second);
+        played.push_back(next);
+    }
+    Board board = played.back();
+    for (std::size_t n = jumps.size(); n-- > 0;) {
+        take_back_jump(board, jumps[n].first, jumps[n].second);
+        EXPECT_EQ(board, played[n]) << "after taking back jump " << n;
+    }
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "play_geometry.h"
 #include "play_solver.h"
 
+#include "ui_model/board_geometry.h"
 #include "ui_model/marker_grid.h"
 #include "ui/twips.h"
 
@@ -156,8 +157,9 @@ protected:
         for (int cell : board_cells()) {
             if (cell == previous_)
                 continue; // under the hover marker's cross-hatching
-            const int x = static_cast<int>(to_pixels(1807.5 + 600 * column_of(cell)) * ratio);
-            const int y = static_cast<int>(to_pixels(1087.5 + 600 * row_of(cell)) * ratio);
+            const TwipsPoint centre = board_geometry::disc_centre(cell);
+            const int x = static_cast<int>(to_pixels(centre.x) * ratio);
+            const int y = static_cast<int>(to_pixels(centre.y) * ratio);
             const int distance = channel_distance(image.pixelColor(x, y), grey);
             if (module.board.at(cell) == Cell::Marble)
                 EXPECT_LE(distance, 6) << when << ": marble at " << cell;

@@ -4,6 +4,7 @@
 #include "scripted_random.h"
 
 #include "ui_model/module1.h"
+#include "ui_model/board_geometry.h"
 #include "ui_model/form1.h"
 
 #include <gtest/gtest.h>
@@ -29,7 +30,8 @@ protected:
     /// Moves the pointer to the centre of a grid cell, then clicks.
     void click_cell(int column, int row)
     {
-        form.Form_MouseMove(1807.5f + 600 * column, 1087.5f + 600 * row);
+        const TwipsPoint centre = board_geometry::disc_centre(column, row);
+        form.Form_MouseMove(centre.x, centre.y);
         form.Form_Click();
     }
 

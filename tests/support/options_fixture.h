@@ -12,18 +12,11 @@ namespace mossaline::testing {
 /// Puts marbles on exactly `cells` of the board and draws them, with the count to match.
 inline void put_marbles(Module1& module, Form1& form, std::initializer_list<int> cells)
 {
-    for (int cell : board_cells()) {
+    for (int cell : board_cells())
         module.board.set(cell, Cell::Empty);
-        form.Shape3(cell)->visible = false;
-        form.Shape7(cell)->visible = false;
-    }
-    for (int cell : cells) {
+    for (int cell : cells)
         module.board.set(cell, Cell::Marble);
-        form.Shape3(cell)->visible = true;
-        form.Shape7(cell)->visible = true;
-    }
-    module.marbles_left = static_cast<std::int16_t>(cells.size());
-    form.Label5.caption = std::to_string(cells.size());
+    form.show_board();
 }
 
 /// The window model driven as the player drives the options panel and the commands.

@@ -4,6 +4,7 @@
 #include "recording_cue_player.h"
 #include "scripted_random.h"
 
+#include "ui_model/board_geometry.h"
 #include "ui_model/marker_grid.h"
 #include "ui_model/module1.h"
 #include "ui_model/form1.h"
@@ -15,9 +16,9 @@
 namespace mossaline::testing {
 
 /// Twips X of the centre of a grid column's marble discs.
-constexpr float column_middle(int column) { return 1807.5f + 600.0f * static_cast<float>(column); }
+constexpr float column_middle(int column) { return board_geometry::disc_centre(column, 0).x; }
 /// Twips Y of the centre of a grid row's marble discs.
-constexpr float row_middle(int row) { return 1087.5f + 600.0f * static_cast<float>(row); }
+constexpr float row_middle(int row) { return board_geometry::disc_centre(0, row).y; }
 
 /// One game's state and main window model, driven the way the window system drives it.
 /// Unlike a gtest fixture, a test can set up as many of these as it needs.
@@ -55,16 +56,7 @@ struct PlayTable {
     void place(const Board& board)
     {
         module.board = board;
-        const std::vector<int> marbles = marble_cells(board);
-        module.marbles_left = static_cast<std::int16_t>(marbles.size());
-        form.Label5.caption = std::to_string(marbles.size());
-        for (int cell = 0; cell <= 81; ++cell) {
-            const bool marble = std::find(marbles.begin(), marbles.end(), cell) != marbles.end();
-            if (Control* disc = form.Shape3(cell))
-                disc->visible = marble;
-            if (Control* highlight = form.Shape7(cell))
-                highlight->visible = marble;
-        }
+        form.show_board();
     }
 
     /// The cell the last-position marker names, as the click handler reads it.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/twips.h"
+#include "ui_model/board_geometry.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -27,7 +28,11 @@ public:
         send(QEvent::MouseButtonRelease, x, y, button, Qt::NoButton);
     }
     /// Moves to the centre of a grid cell and clicks there.
-    void click_cell(int column, int row) { click(1807.5 + 600 * column, 1087.5 + 600 * row); }
+    void click_cell(int column, int row)
+    {
+        const TwipsPoint centre = board_geometry::disc_centre(column, row);
+        click(centre.x, centre.y);
+    }
 
 private:
     void send(QEvent::Type type, double x, double y, Qt::MouseButton button, Qt::MouseButtons buttons)

@@ -102,5 +102,42 @@ TEST_F(History, TheReportClosesWithItsJumpAndComesBackWithTheRedo)
     EXPECT_TRUE(report_open());
 }
 
+TEST_F(History, EveryCommandThatChangesTheBoardDrawsAllOfIt)
+{
+    // Fault: a handler that redraws only the cells it touched, so a disc, a highlight or the
+    // count drawn wrong before (here by hand) stays wrong after a jump, a take-back, a redo
+    // or RESTART.
+    load();
+    const auto drift = [this] {
+        form.Shape3(23)->visible = !form.Shape3(23)->visible;
+        form.Shape7(59)->visible = !form.Shape7(59)->visible;
+        form.Label5.caption = "7";
+    };
+    const auto drawn_as_board = [this](const char* after) {
+        const std::vector<int> marbles = marble_cells(module.board);
+        std::vector<int> highlights;
+        for (int cell : board_cells())
+            if (form.Shape7(cell)->visible)
+                highlights.push_back(cell);
+        EXPECT_EQ(shown_marbles(), marbles) << after;
+        EXPECT_EQ(highlights, marbles) << after;
+        EXPECT_EQ(form.Label5.caption, std::to_string(marbles.size())) << after;
+        EXPECT_EQ(module.marbles_left, static_cast<std::int16_t>(marbles.size())) << after;
+    };
+    drift();
+    click(kCentreCell); // the marker's start place makes this the first jump
+    ASSERT_EQ(module.board.marbles(), 43);
+    drawn_as_board("a jump");
+    drift();
+    ASSERT_TRUE(form.undo_jump());
+    drawn_as_board("a take-back");
+    drift();
+    ASSERT_TRUE(form.redo_jump());
+    drawn_as_board("a redo");
+    drift();
+    form.Label2_Click();
+    drawn_as_board("RESTART");
+}
+
 } // namespace
 } // namespace mossaline::testing

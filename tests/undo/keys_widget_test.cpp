@@ -1,6 +1,7 @@
 #include "keyboard_fixture.h"
 #include "play_solver.h"
 
+#include "ui_model/board_geometry.h"
 #include "ui_model/marker_grid.h"
 #include "ui_model/game_keys.h"
 
@@ -43,7 +44,7 @@ TEST_F(Keys, ArrowsStepAsAPointerMotionAndStopAtEveryEdgeOfTheCross)
     for (int cell : board_cells())
         for (auto [arrow, dc, dr] :
             {std::tuple{Qt::Key_Left, -1, 0}, {Qt::Key_Right, 1, 0}, {Qt::Key_Up, 0, -1}, {Qt::Key_Down, 0, 1}}) {
-            pointer().move(1807.5 + 600 * column_of(cell), 1087.5 + 600 * row_of(cell));
+            pointer().move(board_geometry::disc_centre(cell).x, board_geometry::disc_centre(cell).y);
             form.Label2_MouseMove();
             key(arrow);
             const int c = column_of(cell) + dc, r = row_of(cell) + dr;
@@ -53,7 +54,7 @@ TEST_F(Keys, ArrowsStepAsAPointerMotionAndStopAtEveryEdgeOfTheCross)
             stops += on ? 0 : 1;
         }
     EXPECT_EQ(stops, 36) << "each arm has 9 unit edges on the outline";
-    pointer().move(1807.5, 1087.5 + 600 * 3);
+    pointer().move(board_geometry::disc_centre(0, 3).x, board_geometry::disc_centre(0, 3).y);
     pointer().move(3900, 1100); // on a column edge: the row changes alone, into the corner (0,0)
     ASSERT_EQ(hover_cell(), cell_index(0, 0));
     key(Qt::Key_Down);
@@ -72,7 +73,7 @@ TEST_F(Keys, EnterAndSpaceClickWhereTheArrowsWentAndTheRingShowsIt)
     EXPECT_EQ(module.board.at(39), Cell::Marble) << "37 jumped over 38 into 39";
     EXPECT_EQ(recorded.played, (std::vector<Cue>{Cue::Gain, Cue::Normal, Cue::Gain}));
     EXPECT_TRUE(window->surface()->focus_ring_shown());
-    pointer().move(1807.5 + 600 * 4, 1087.5 + 600 * 2);
+    pointer().move(board_geometry::disc_centre(4, 2).x, board_geometry::disc_centre(4, 2).y);
     const QImage with_ring = window->surface()->grab().toImage();
     QMouseEvent press(QEvent::MouseButtonPress, {1, 1}, {1, 1}, Qt::RightButton, Qt::RightButton, {});
     QApplication::sendEvent(window->surface(), &press);
@@ -132,7 +133,8 @@ TEST_F(Keys, ARightClickOpensTheMenuWithoutAMove)
 {
     // Faults: the right button judged as a click (here it would jump 39 into 41); Undo or Redo
     // offered with nothing to take back or redo.
-    const QPoint on_cell41(qRound(to_pixels(1807.5 + 600 * 4)), qRound(to_pixels(1087.5 + 600 * 4)));
+    const TwipsPoint centre41 = board_geometry::disc_centre(41);
+    const QPoint on_cell41(qRound(to_pixels(centre41.x)), qRound(to_pixels(centre41.y)));
     QTest::mouseMove(window->windowHandle(), on_cell41);
     QTest::mouseClick(window->windowHandle(), Qt::RightButton, {}, on_cell41);
     EXPECT_TRUE(recorded.played.empty());
