@@ -98,8 +98,8 @@ PulseCuePlayer::PulseCuePlayer(std::filesystem::path sound_folder, std::unique_p
 {
 }
 
-std::unique_ptr<PulseCuePlayer> PulseCuePlayer::connect(std::filesystem::path sound_folder,
-    std::chrono::milliseconds limit, WrittenHook on_written, RetryClock retry_clock)
+std::unique_ptr<PulseCuePlayer> PulseCuePlayer::connect(
+    std::filesystem::path sound_folder, std::chrono::milliseconds limit, WrittenHook on_written, RetryClock retry_clock)
 {
     std::unique_ptr<PulseConnection> connection = PulseConnection::open(limit);
     if (!connection) {
