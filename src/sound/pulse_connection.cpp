@@ -65,6 +65,17 @@ bool PulseConnection::alive() const
     return PA_CONTEXT_IS_GOOD(pa_context_get_state(context_));
 }
 
+bool PulseConnection::still_there()
+{
+    read_pending();
+    return alive();
+}
+
+void PulseConnection::read_pending()
+{
+    while (pa_mainloop_iterate(loop_, 0, nullptr) > 0) { }
+}
+
 bool PulseConnection::run_until(const std::function<bool()>& done, Clock::time_point deadline)
 {
     while (!done()) {
@@ -95,7 +106,7 @@ void PulseConnection::doze_until(
         }
         std::this_thread::sleep_until(std::min(deadline, now + step));
         // Whatever the server said meanwhile, without waiting for more.
-        while (pa_mainloop_iterate(loop_, 0, nullptr) > 0) { }
+        read_pending();
     }
 }
 

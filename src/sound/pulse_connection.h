@@ -31,6 +31,10 @@ public:
     /** True until the server has gone away or refused the connection. */
     bool alive() const;
 
+    /** Reads what the server has said since the loop last ran, without waiting, and tells whether it is still there:
+     * between cues nothing watches the connection, so a server that went away meanwhile is only noticed here. */
+    bool still_there();
+
     /** Runs the loop, sleeping between events, until `done` holds, the deadline passes or the server goes;
      * returns `done()`. */
     bool run_until(const std::function<bool()>& done, Clock::time_point deadline);
@@ -42,11 +46,12 @@ public:
     /** Sends whatever is still queued for the server, waiting at most until the deadline. */
     void flush(Clock::time_point deadline);
 
-    /** Why the server is no longer usable, for the one line on stderr. */
+    /** Why the server is no longer usable. */
     std::string failure() const;
 
 private:
     PulseConnection(pa_mainloop* loop, pa_context* context);
+    void read_pending();
 
     pa_mainloop* loop_;
     pa_context* context_;

@@ -4,7 +4,7 @@
 #include <pulse/operation.h>
 #include <pulse/stream.h>
 
-#include <iostream>
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -34,6 +34,12 @@ constexpr milliseconds kSetUpLimit{500};
 // messages are read this often instead, which is also how soon a server that
 // went away mid-cue is noticed.
 constexpr milliseconds kDozeStep{50};
+
+// A server that has gone is tried again from a cue, for as long as that cue
+// would have played, but no less than this and no longer than a stream's set-up
+// may take: a server that answers does so within a millisecond or two, a
+// missing one refuses at once, and only a hung one takes the whole limit.
+constexpr milliseconds kLeastRetryLimit{100};
 
 // A cue's end is first estimated as soon as it is sent, before the server has
 // started it; this long before that estimate it is asked again.
@@ -83,22 +89,24 @@ std::optional<Clock::time_point> heard_by(pa_stream* stream, PulseConnection& co
 
 } // namespace
 
-PulseCuePlayer::PulseCuePlayer(
-    std::filesystem::path sound_folder, std::unique_ptr<PulseConnection> connection, WrittenHook on_written)
+PulseCuePlayer::PulseCuePlayer(std::filesystem::path sound_folder, std::unique_ptr<PulseConnection> connection,
+    WrittenHook on_written, RetryClock retry_clock)
     : folder_(std::move(sound_folder))
     , connection_(std::move(connection))
     , on_written_(std::move(on_written))
+    , retry_clock_(std::move(retry_clock))
 {
 }
 
 std::unique_ptr<PulseCuePlayer> PulseCuePlayer::connect(
-    std::filesystem::path sound_folder, std::chrono::milliseconds limit, WrittenHook on_written)
+    std::filesystem::path sound_folder, std::chrono::milliseconds limit, WrittenHook on_written, RetryClock retry_clock)
 {
     std::unique_ptr<PulseConnection> connection = PulseConnection::open(limit);
     if (!connection) {
         return nullptr;
     }
-    return std::make_unique<PulseCuePlayer>(std::move(sound_folder), std::move(connection), std::move(on_written));
+    return std::make_unique<PulseCuePlayer>(
+        std::move(sound_folder), std::move(connection), std::move(on_written), std::move(retry_clock));
 }
 
 PulseCuePlayer::~PulseCuePlayer() = default;
@@ -108,16 +116,38 @@ bool PulseCuePlayer::connected() const
     return connection_ && connection_->alive();
 }
 
+// A desktop stops and starts its sound server after an update or a change
+// of device: sound comes back with it, and until then cues pass in silence.
 void PulseCuePlayer::play(Cue cue)
 {
-    if (!connected()) {
+    if (connection_ && !connection_->still_there()) {
+        connection_.reset();
+    }
+    if (!connection_ && !retry_due()) {
         return;
     }
     const std::vector<std::int16_t> samples = cue_samples(folder_ / cue_file_name(cue), kFormat);
+    const auto length = std::chrono::duration_cast<milliseconds>(
+        frames_to_time(samples.size() / static_cast<std::size_t>(kFormat.channels), kFormat.sample_rate));
+    if (!connection_ && !reach_server(std::clamp(length, kLeastRetryLimit, kSetUpLimit))) {
+        return;
+    }
     play_samples(samples);
     if (!connection_->alive()) {
-        lose_server();
+        connection_.reset();
     }
+}
+
+bool PulseCuePlayer::retry_due() const
+{
+    return retry_clock_() >= next_retry_;
+}
+
+bool PulseCuePlayer::reach_server(milliseconds limit)
+{
+    next_retry_ = retry_clock_() + kRetryInterval;
+    connection_ = PulseConnection::open(limit);
+    return connection_ != nullptr;
 }
 
 // A stream lives for one cue only: between cues the server holds nothing of
@@ -168,12 +198,6 @@ void PulseCuePlayer::play_samples(std::span<const std::int16_t> samples)
         pa_stream_disconnect(raw);
         connection_->flush(Clock::now() + kTargetLatency);
     }
-}
-
-void PulseCuePlayer::lose_server()
-{
-    std::cerr << "mossaline: sound server gone (" << connection_->failure() << "), no more sound\n";
-    connection_.reset();
 }
 
 } // namespace mossaline

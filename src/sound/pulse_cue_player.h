@@ -25,13 +25,19 @@ public:
     /** Called right after a cue's samples have been handed to the server. */
     using WrittenHook = std::function<void()>;
 
+    /** The clock that spaces the attempts to reach a server that has gone. */
+    using RetryClock = std::function<std::chrono::steady_clock::time_point()>;
+
+    /** At most one attempt to reach a server that has gone in this long. */
+    static constexpr std::chrono::seconds kRetryInterval{2};
+
     /** Plays through an open connection. */
-    PulseCuePlayer(
-        std::filesystem::path sound_folder, std::unique_ptr<PulseConnection> connection, WrittenHook on_written = {});
+    PulseCuePlayer(std::filesystem::path sound_folder, std::unique_ptr<PulseConnection> connection,
+        WrittenHook on_written = {}, RetryClock retry_clock = std::chrono::steady_clock::now);
 
     /** Connects to the default server; nothing if none answers within `limit`. */
-    static std::unique_ptr<PulseCuePlayer> connect(
-        std::filesystem::path sound_folder, std::chrono::milliseconds limit, WrittenHook on_written = {});
+    static std::unique_ptr<PulseCuePlayer> connect(std::filesystem::path sound_folder, std::chrono::milliseconds limit,
+        WrittenHook on_written = {}, RetryClock retry_clock = std::chrono::steady_clock::now);
 
     /** Ends the connection. */
     ~PulseCuePlayer() override;
@@ -42,16 +48,20 @@ public:
     /** Plays the cue's file, or the default tone if the file is unusable, until its last sample is heard. */
     void play(Cue cue) override;
 
-    /** True while the server is there; once it has gone every cue is skipped at once. */
+    /** True while the server is there. Once it has gone, a cue tries to reach it again (no more often than
+     * kRetryInterval, never for longer than the cue would have played) and is skipped while it does not answer. */
     bool connected() const;
 
 private:
     void play_samples(std::span<const std::int16_t> samples);
-    void lose_server();
+    bool retry_due() const;
+    bool reach_server(std::chrono::milliseconds limit);
 
     std::filesystem::path folder_;
     std::unique_ptr<PulseConnection> connection_;
     WrittenHook on_written_;
+    RetryClock retry_clock_;
+    std::chrono::steady_clock::time_point next_retry_{};
 };
 
 } // namespace mossaline

@@ -17,17 +17,31 @@ namespace {
 
 const std::filesystem::path kGenerated(MOSSALINE_TEST_SOUND_DIR);
 
-// Move sounds come with every move and must never hold play up; the rest
-// may take a moment but not much more.
+// Every cue holds the window while it plays: move sounds come with every
+// move and must never hold play up, the start cue comes before the window
+// shows, EXIT and the cheer keep the player waiting; the rest are bounded
+// together below.
 double longest_allowed(Cue cue) {
   switch (cue) {
     case Cue::Gain:
     case Cue::Loss:
     case Cue::Normal:
       return 0.150;
+    case Cue::ChimeUp:
+      return 0.250;
+    case Cue::Bird:
+      return 0.300;
+    case Cue::Yahoo:
+      return 0.600;
     default:
-      return 1.2;
+      return 0.500;
   }
+}
+
+double seconds_of(Cue cue) {
+  const std::vector<std::uint8_t> bytes = test::read_file(kGenerated / cue_file_name(cue));
+  const auto info = test::read_wav_info(bytes);
+  return info ? static_cast<double>(test::wav16_samples(bytes, *info).size()) / info->format.sample_rate : 0.0;
 }
 
 TEST(GeneratedSoundsTest, EveryCueIsShortMono16BitPcmWithSoftEdges) {
@@ -56,6 +70,17 @@ TEST(GeneratedSoundsTest, EveryCueIsShortMono16BitPcmWithSoftEdges) {
     EXPECT_LE(std::abs(samples.front()), 100) << "starts with a click";
     EXPECT_LE(std::abs(samples.back()), 100) << "ends with a click";
   }
+}
+
+// RESTART plays three cues in a row, and the ambient timer plays 1.wav twice
+// one tick in twenty and 2.wav once one tick in twenty: together they must
+// not freeze the window for long, nor for much of the time it is left alone.
+TEST(GeneratedSoundsTest, RestartAndAmbientCuesHoldTheWindowBriefly) {
+  EXPECT_LE(seconds_of(Cue::Normal) + 2 * seconds_of(Cue::RingIn), 0.5);
+  constexpr double kTickSeconds = 1.0;
+  const double frozen_per_tick = 2 * seconds_of(Cue::One) / 20 + seconds_of(Cue::Two) / 20;
+  EXPECT_GT(frozen_per_tick, 0.0);
+  EXPECT_LE(frozen_per_tick / kTickSeconds, 0.03) << "share of idle time spent in ambient cues";
 }
 
 TEST(GeneratedSoundsTest, GeneratorWritesTheSameFilesEveryTime) {

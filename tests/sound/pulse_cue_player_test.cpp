@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
+#include <csignal>
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
@@ -16,6 +13,7 @@
 
 #include "file_bytes.h"
 #include "monitor_recorder.h"
+#include "own_pulse_server.h"
 #include "scoped_env.h"
 #include "scratch_folder.h"
 #include "sound/cue_decoder.h"
@@ -155,37 +153,65 @@ TEST(PulseCuePlayerTest, ServerKilledMidCueDoesNotHoldTheGame) {
   const std::vector<std::int16_t> long_tone(44100 * 6, 3000);
   test::write_file(sounds / cue_file_name(Cue::Gain), test::make_wav16({}, long_tone));
 
-  const pid_t server = fork();
-  ASSERT_GE(server, 0);
-  if (server == 0) {
-    execl("/bin/bash", "bash", MOSSALINE_TEST_PULSE_SCRIPT, "serve", scratch.path().c_str(), nullptr);
-    _exit(127);
-  }
-  const std::filesystem::path socket = scratch.path() / "native";
-  for (int i = 0; i < 400 && !std::filesystem::exists(socket); ++i) {
-    std::this_thread::sleep_for(milliseconds(25));
-  }
-  const test::ScopedEnv address("PULSE_SERVER", "unix:" + socket.string());
+  test::OwnPulseServer server(scratch.path());
+  ASSERT_TRUE(server.start()) << "the test's own server did not start";
+  const test::ScopedEnv address("PULSE_SERVER", server.address());
   auto player = PulseCuePlayer::connect(sounds, kConnectLimit);
-  if (!player) {
-    kill(server, SIGKILL);
-    waitpid(server, nullptr, 0);
-    FAIL() << "the test's own server did not answer";
-  }
-  std::thread killer([server] {
+  ASSERT_TRUE(player) << "the test's own server did not answer";
+  std::thread killer([&server] {
     std::this_thread::sleep_for(milliseconds(300));
-    kill(server, SIGKILL);
+    server.stop(SIGKILL);
   });
   const Clock::time_point start = Clock::now();
   player->play(Cue::Gain);
   const auto took = Clock::now() - start;
   killer.join();
-  waitpid(server, nullptr, 0);
   EXPECT_LT(took, std::chrono::seconds(3)) << "a 6 s cue on a server killed after 0.3 s";
   EXPECT_FALSE(player->connected());
   const Clock::time_point again = Clock::now();
   player->play(Cue::Gain);
   EXPECT_LT(Clock::now() - again, std::chrono::seconds(1)) << "a cue after the server went";
+}
+
+// Whether the cue reached the sink of the server PULSE_SERVER names.
+bool heard(PulseCuePlayer& player, Cue cue) {
+  test::MonitorRecorder recorder;
+  EXPECT_TRUE(recorder.ok()) << recorder.error();
+  player.play(cue);
+  recorder.wait_past(Clock::now() + milliseconds(100));
+  const std::vector<std::int16_t> samples = joined(recorder.take());
+  return test::first_loud(samples) < samples.size();
+}
+
+// A desktop stops its sound server and starts it again: cues in between are
+// skipped and return, the first attempts to reach the server again are spaced
+// by the retry interval (the player's clock is this test's), and sound comes
+// back with the server. A player that gives up for good, or one that tries on
+// every cue, fails here.
+TEST(PulseCuePlayerTest, SoundComesBackWithTheServer) {
+  SKIP_WITHOUT_SERVER();
+  const test::ScratchFolder scratch("pulse_restarted");
+  test::OwnPulseServer server(scratch.path());
+  ASSERT_TRUE(server.start()) << "the test's own server did not start";
+  const test::ScopedEnv address("PULSE_SERVER", server.address());
+  Clock::time_point now = Clock::now();
+  auto player = PulseCuePlayer::connect(kGenerated, kConnectLimit, {}, [&now] { return now; });
+  ASSERT_TRUE(player) << "the test's own server did not answer";
+  EXPECT_TRUE(heard(*player, Cue::ChimeUp)) << "before the server stopped";
+
+  server.stop();
+  for (Cue cue : {Cue::Gain, Cue::Normal, Cue::Loss}) {
+    player->play(cue);
+  }
+  EXPECT_FALSE(player->connected());
+
+  ASSERT_TRUE(server.start()) << "the test's own server did not start again";
+  now += PulseCuePlayer::kRetryInterval / 2;
+  EXPECT_FALSE(heard(*player, Cue::ChimeUp)) << "tried the server again sooner than the retry interval";
+  now += PulseCuePlayer::kRetryInterval;
+  EXPECT_TRUE(heard(*player, Cue::ChimeUp)) << "no sound once the server was back";
+  EXPECT_TRUE(player->connected());
+  EXPECT_TRUE(heard(*player, Cue::Gain)) << "the cue after the one that reconnected";
 }
 
 // The game gets the server's player where one answers, SDL's where the user

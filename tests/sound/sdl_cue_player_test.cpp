@@ -83,7 +83,7 @@ std::vector<std::int16_t> play_to_disk(const std::filesystem::path& folder, Cue 
 TEST(SdlCuePlayerTest, PlaybackBlocksForAboutTheSoundsLength) {
   const test::ScopedEnv driver("SDL_AUDIODRIVER", "dummy");
   const double length = seconds_of(decoded_cue(Cue::ChimeUp));
-  ASSERT_GT(length, 0.5);
+  ASSERT_GT(length, 0.2);
 
   int queued = 0;
   SdlCuePlayer player(kGenerated, [&queued] { ++queued; });
@@ -139,7 +139,7 @@ TEST(SdlCuePlayerTest, WithoutADeviceEveryCueIsSkippedAtOnce) {
   for (Cue cue : kAllCues) {
     total_length += seconds_of(decoded_cue(cue));
   }
-  ASSERT_GT(total_length, 4.0);
+  ASSERT_GT(total_length, 1.5);
 
   int queued = 0;
   SdlCuePlayer player(kGenerated, [&queued] { ++queued; });

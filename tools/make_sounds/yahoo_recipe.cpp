@@ -20,11 +20,11 @@ struct VoiceKey {
 };
 
 // "ee-AH" sliding up, a breathy dip for the h, then a high "OO" that
-// climbs and settles.
+// climbs and settles; brisk, since the report waits for it.
 constexpr std::array<VoiceKey, 9> kShout{
-    {{0.00, 240.0, 300.0, 2200.0, 0.0}, {0.05, 250.0, 320.0, 2100.0, 1.0}, {0.28, 320.0, 750.0, 1200.0, 1.0},
-        {0.36, 310.0, 700.0, 1100.0, 0.7}, {0.42, 340.0, 450.0, 950.0, 0.2}, {0.50, 390.0, 380.0, 850.0, 1.0},
-        {0.78, 520.0, 350.0, 800.0, 1.0}, {0.95, 490.0, 350.0, 800.0, 0.6}, {1.05, 470.0, 350.0, 800.0, 0.0}}};
+    {{0.00, 240.0, 300.0, 2200.0, 0.0}, {0.03, 250.0, 320.0, 2100.0, 1.0}, {0.15, 320.0, 750.0, 1200.0, 1.0},
+        {0.19, 310.0, 700.0, 1100.0, 0.7}, {0.23, 340.0, 450.0, 950.0, 0.2}, {0.27, 390.0, 380.0, 850.0, 1.0},
+        {0.43, 520.0, 350.0, 800.0, 1.0}, {0.52, 490.0, 350.0, 800.0, 0.6}, {0.57, 470.0, 350.0, 800.0, 0.0}}};
 
 VoiceKey voice_at(double t)
 {
@@ -62,7 +62,7 @@ double tract_gain(double hz, const VoiceKey& voice)
 
 Signal yahoo_recipe()
 {
-    constexpr double kLength = 1.1;
+    constexpr double kLength = 0.58;
     constexpr double kTopHz = 5000.0;
     constexpr double kTopFadeHz = 1500.0;
     Signal out = silence(kLength);
@@ -71,8 +71,8 @@ Signal yahoo_recipe()
         const double t = static_cast<double>(i) / kRate;
         const VoiceKey voice = voice_at(t);
         // A little vibrato, swelling in once the "hoo" is held.
-        const double depth = 0.015 * std::clamp((t - 0.5) / 0.15, 0.0, 1.0);
-        const double pitch = voice.pitch_hz * (1.0 + depth * std::sin(2.0 * std::numbers::pi * 5.5 * t));
+        const double depth = 0.015 * std::clamp((t - 0.27) / 0.08, 0.0, 1.0);
+        const double pitch = voice.pitch_hz * (1.0 + depth * std::sin(2.0 * std::numbers::pi * 6.0 * t));
         double sample = 0.0;
         for (int k = 1; k * pitch < kTopHz; ++k) {
             // Harmonics fade out towards the top instead of dropping out
@@ -84,7 +84,7 @@ Signal yahoo_recipe()
         phase = std::fmod(phase + 2.0 * std::numbers::pi * pitch / kRate, 2.0 * std::numbers::pi);
     }
     Noise noise(0x4a40u);
-    add_noise(out, 0.34, 0.14, 0.6, 2000.0, {0.04, 0.0, 0.06}, noise); // The h.
+    add_noise(out, 0.18, 0.08, 0.6, 2000.0, {0.025, 0.0, 0.035}, noise); // The h.
     return out;
 }
 
