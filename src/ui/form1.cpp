@@ -80,7 +80,8 @@ void Form1::Form_Click()
     const int target = marker_grid::cell_at(Shape5.box.left, Shape5.box.top);
 
     Cue cue = Cue::Normal;
-    switch (judge_move(module_.board, source, target)) {
+    const MoveVerdict verdict = judge_move(module_.board, source, target);
+    switch (verdict) {
     case MoveVerdict::Jump:
         make_jump(source, target);
         history_.record({source, (source + target) / 2, target, marker_before, {Shape5.box.left, Shape5.box.top}});
@@ -96,8 +97,9 @@ void Form1::Form_Click()
     if (module_.show_moves == 1)
         possible_moves();
     count_left();
+    // Only a jump ends a game; any other click on a finished board brings its report forward.
     if (module_.moves_possible == 0)
-        show_result();
+        show_result(verdict == MoveVerdict::Jump);
 }
 
 void Form1::make_jump(int source, int target)
@@ -114,11 +116,14 @@ void Form1::make_jump(int source, int target)
     Label5.caption = std::to_string(module_.marbles_left);
 }
 
-void Form1::show_result()
+void Form1::show_result(bool game_just_ended)
 {
     if (!result_)
         result_ = std::make_unique<Result>(module_, cues_);
-    result_->Show();
+    if (game_just_ended)
+        result_->show_new_end();
+    else
+        result_->Show();
 }
 
 void Form1::Form_MouseMove(float x, float y)
@@ -328,7 +333,7 @@ void Form1::after_move()
         possible_moves();
     count_left();
     if (module_.moves_possible == 0)
-        show_result();
+        show_result(true);
 }
 
 void Form1::put_marker(Control& marker, MarkerPlace place)

@@ -113,7 +113,7 @@ private:
     void make_jump(int source, int target);
     void after_move();
     void put_marker(Control& marker, MarkerPlace place);
-    void show_result();
+    void show_result(bool game_just_ended);
     void set_board_colour(int option);
     void play(Cue cue);
     void reset_marble_colours();
