@@ -76,6 +76,9 @@ void Form1Widget::connect_handlers()
     connect(actions_.undo, &QAction::triggered, this, [this] { run_and_sync(&Form1::undo_jump); });
     connect(actions_.redo, &QAction::triggered, this, [this] { run_and_sync(&Form1::redo_jump); });
     connect(actions_.hint, &QAction::triggered, this, [this] { ask_hint(); });
+    // The same path as a click on the label, so nothing of RESTART or EXIT is left out.
+    connect(actions_.new_game, &QAction::triggered, this, [this] { control_clicked(form_.Label2); });
+    connect(actions_.exit, &QAction::triggered, this, [this] { control_clicked(form_.Label1); });
 }
 
 void Form1Widget::run_and_sync(bool (Form1::*command)())
@@ -262,6 +265,8 @@ void Form1Widget::board_key(KeyCommand command)
     case KeyCommand::TakeBack:
     case KeyCommand::Redo:
     case KeyCommand::Hint:
+    case KeyCommand::NewGame:
+    case KeyCommand::Exit:
         // Window-wide keys: their actions take them before the board sees them.
         return;
     }
