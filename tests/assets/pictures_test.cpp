@@ -1,3 +1,4 @@
+#include "assets/game_icon.h"
 #include "assets/picture_paths.h"
 
 #include <gtest/gtest.h>
@@ -104,6 +105,21 @@ TEST_F(GeneratedPictures, IconsAreCrossesOnTransparentSquares)
         EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0) << size;
         EXPECT_EQ(qAlpha(icon.pixel(size - 1, size - 1)), 0) << size;
         EXPECT_EQ(qAlpha(icon.pixel(size / 2, size / 2)), 255) << size;
+    }
+}
+
+TEST_F(GeneratedPictures, TheWindowIconIsTheDesktopEntrysInEverySmallSize)
+{
+    // Faults: the icon not linked in (the toolkit's generic one shows), a size missing (a
+    // blurred scaling in the title bar), or a picture other than the installed one.
+    const QIcon icon = mossaline::pictures::game_icon();
+    ASSERT_FALSE(icon.isNull());
+    QList<QSize> sizes = icon.availableSizes();
+    std::sort(sizes.begin(), sizes.end(), [](QSize a, QSize b) { return a.width() < b.width(); });
+    EXPECT_EQ(sizes, (QList<QSize>{{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}}));
+    for (const QSize size : sizes) {
+        const QString name = QStringLiteral("icon-%1.png").arg(size.width());
+        EXPECT_EQ(QImage(QStringLiteral(":/icon/") + name), QImage(file(name))) << name.toStdString();
     }
 }
 
