@@ -1,4 +1,5 @@
 #include "app/desktop_check.h"
+#include "assets/game_icon.h"
 #include "sound/make_cue_player.h"
 #include "sound/sound_folder.h"
 #include "ui_model/clock_random_source.h"
@@ -7,6 +8,7 @@
 #include "ui/repainting_cue_player.h"
 
 #include <QApplication>
+#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 
@@ -30,5 +32,7 @@ int main(int argc, char* argv[])
     mossaline::Form1Widget window(form);
     cues.set_repaint([&window] { window.repaint_now(); });
     window.load();
+    // Once the window is up: the icon's pictures are no part of what the player waits for.
+    QTimer::singleShot(0, [] { QApplication::setWindowIcon(mossaline::pictures::game_icon()); });
     return QApplication::exec();
 }

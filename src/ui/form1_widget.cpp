@@ -8,7 +8,8 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QToolTip>
+#include <algorithm>
+#include <array>
 
 namespace mossaline {
 
@@ -18,6 +19,8 @@ constexpr std::chrono::milliseconds kHintAtOnce{12};
 // After this the player is told the search is not sure, with the best line it has.
 constexpr std::chrono::milliseconds kHintInAll{3000};
 constexpr std::chrono::milliseconds kPrepareHintsAfter{1000};
+// A player waiting longer than this for a hint is shown that the game is thinking.
+constexpr std::chrono::milliseconds kShowThinkingAfter{200};
 } // namespace
 
 Form1Widget::Form1Widget(Form1& form)
@@ -30,12 +33,16 @@ Form1Widget::Form1Widget(Form1& form)
     , hint_(form)
     , hint_search_([this](std::function<void()> task) { QMetaObject::invokeMethod(this, std::move(task), Qt::QueuedConnection); },
           kHintAtOnce, kHintInAll)
+    , hint_note_(new HintNote(this))
 {
     setWindowTitle(QString::fromStdString(form.window.design().caption));
     setFixedSize(surface_->size());
     // The board is the first stop of the keyboard; Tab goes on through the native controls.
     surface_->setFocusPolicy(Qt::StrongFocus);
     surface_->installEventFilter(this);
+    thinking_after_.setSingleShot(true);
+    thinking_after_.setInterval(kShowThinkingAfter);
+    connect(&thinking_after_, &QTimer::timeout, this, [this] { show_thinking(); });
     connect_handlers();
 }
 
@@ -77,6 +84,9 @@ void Form1Widget::connect_handlers()
     connect(actions_.undo, &QAction::triggered, this, [this] { run_and_sync(&Form1::undo_jump); });
     connect(actions_.redo, &QAction::triggered, this, [this] { run_and_sync(&Form1::redo_jump); });
     connect(actions_.hint, &QAction::triggered, this, [this] { ask_hint(); });
+    // The same path as a click on the label, so nothing of RESTART or EXIT is left out.
+    connect(actions_.new_game, &QAction::triggered, this, [this] { control_clicked(form_.restart_command()); });
+    connect(actions_.exit, &QAction::triggered, this, [this] { control_clicked(form_.exit_command()); });
 }
 
 void Form1Widget::run_and_sync(bool (Form1::*command)())
@@ -89,13 +99,36 @@ void Form1Widget::run_and_sync(bool (Form1::*command)())
 void Form1Widget::ask_hint()
 {
     end_hint();
+    end_thinking();
     if (count_open_jumps(form_.board()) == 0)
         return; // nothing to advise on
+    // Whichever control had the keyboard, Enter now makes the suggested jump.
+    surface_->setFocus(Qt::OtherFocusReason);
     hint_search_.ask(form_.board(), [this](const Board& board, const solver::Answer& answer) { show_hint(board, answer); });
+    if (hint_search_.running())
+        thinking_after_.start();
+}
+
+void Form1Widget::show_thinking()
+{
+    if (!hint_search_.running())
+        return;
+    surface_->setCursor(Qt::BusyCursor);
+    hint_note_->show_beside(
+        QStringLiteral("Thinking…"), to_pixel_rect(form_.source_marker().box), to_pixel_rect(form_.hover_marker().box));
+}
+
+void Form1Widget::end_thinking()
+{
+    thinking_after_.stop();
+    surface_->unsetCursor();
+    if (!hint_.showing())
+        hint_note_->hide();
 }
 
 void Form1Widget::show_hint(const Board& board, const solver::Answer& answer)
 {
+    end_thinking();
     if (board != form_.board())
         return;
     const auto advice = advice_for(board, answer);
@@ -104,8 +137,12 @@ void Form1Widget::show_hint(const Board& board, const solver::Answer& answer)
     hint_.show(advice->step);
     hint_text_ = QString::fromStdString(advice->text);
     sync();
+    // Clear of the hole to jump into and of the ring on it, so the click there stays in view.
+    QRect target = to_pixel_rect(form_.hover_marker().box);
+    if (const Control* hole = form_.marble_disc(advice->step.to))
+        target = target.united(to_pixel_rect(hole->box));
     if (const Control* marble = form_.marble_disc(advice->step.from))
-        QToolTip::showText(surface_->mapToGlobal(to_pixel_rect(marble->box).center()), hint_text_, surface_);
+        hint_note_->show_beside(hint_text_, to_pixel_rect(marble->box), target);
 }
 
 void Form1Widget::end_hint()
@@ -114,7 +151,7 @@ void Form1Widget::end_hint()
         return;
     hint_.end();
     hint_text_.clear();
-    QToolTip::hideText();
+    hint_note_->hide();
 }
 
 void Form1Widget::load()
@@ -153,6 +190,9 @@ void Form1Widget::sync_except_surface()
     // A search for a board that is gone would only be thrown away.
     if (const auto asked = hint_search_.asked(); asked && *asked != form_.board())
         hint_search_.cancel();
+    if (thinking_after_.isActive() || (hint_note_->isVisible() && !hint_.showing()))
+        if (!hint_search_.running())
+            end_thinking();
     // The focus ring stands on the edges of the hover marker's cell.
     surface_->set_focus_box(board_geometry::band_square_of_hover(form_.hover_marker().box));
     sync_timer(timer1_, form_.flicker_timer());
@@ -226,11 +266,19 @@ void Form1Widget::control_clicked(const Control& control)
 
 bool Form1Widget::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == surface_ && event->type() == QEvent::KeyPress)
-        if (const auto command = board_command(*static_cast<QKeyEvent*>(event))) {
+    if (watched == surface_ && event->type() == QEvent::KeyPress) {
+        const auto& key = *static_cast<QKeyEvent*>(event);
+        if (const auto command = board_command(key)) {
             board_key(*command);
             return true;
         }
+        // Any other key on the board, Tab to the options included, also ends a hint on show;
+        // a modifier alone is still on its way to being a key.
+        static constexpr std::array kModifiers{
+            Qt::Key_Shift, Qt::Key_Control, Qt::Key_Alt, Qt::Key_Meta, Qt::Key_AltGr};
+        if (std::find(kModifiers.begin(), kModifiers.end(), key.key()) == kModifiers.end())
+            end_hint();
+    }
     return QWidget::eventFilter(watched, event);
 }
 
@@ -261,6 +309,8 @@ void Form1Widget::board_key(KeyCommand command)
     case KeyCommand::TakeBack:
     case KeyCommand::Redo:
     case KeyCommand::Hint:
+    case KeyCommand::NewGame:
+    case KeyCommand::Exit:
         // Window-wide keys: their actions take them before the board sees them.
         return;
     }

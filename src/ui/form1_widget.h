@@ -6,6 +6,7 @@
 #include "ui_model/board_hint.h"
 #include "ui_model/game_keys.h"
 #include "ui_model/hint_search.h"
+#include "ui/hint_note.h"
 #include "ui/native_controls.h"
 #include "ui/pointer_sink.h"
 #include "ui/result_widget.h"
@@ -54,6 +55,8 @@ public:
     const QString& hint_text() const { return hint_text_; }
     /// The search behind the hints.
     HintSearch& hint_search() { return hint_search_; }
+    /// The note beside the marked marble: the hint's text, or that the game is still thinking.
+    const HintNote& hint_note() const { return *hint_note_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -72,6 +75,8 @@ private:
     void run_and_sync(bool (Form1::*command)());
     void show_hint(const Board& board, const solver::Answer& answer);
     void end_hint();
+    void show_thinking();
+    void end_thinking();
 
     Form1& form_;
     ControlSurface* surface_;
@@ -84,6 +89,8 @@ private:
     BoardHint hint_;
     HintSearch hint_search_;
     QString hint_text_;
+    HintNote* hint_note_;
+    QTimer thinking_after_;
 };
 
 } // namespace mossaline

@@ -33,6 +33,8 @@ GameActions::GameActions(QWidget* host)
     , undo(window_wide_action(QStringLiteral("Undo"), host))
     , redo(window_wide_action(QStringLiteral("Redo"), host))
     , hint(window_wide_action(QStringLiteral("Hint"), host))
+    , new_game(window_wide_action(QStringLiteral("New game"), host))
+    , exit(window_wide_action(QStringLiteral("Exit"), host))
     , keys(new QAction(QStringLiteral("Keys"), host))
     , about(new QAction(QStringLiteral("About MOSSALINE"), host))
     , host_(host)
@@ -40,6 +42,8 @@ GameActions::GameActions(QWidget* host)
     undo->setShortcuts(shortcuts_of(KeyCommand::TakeBack));
     redo->setShortcuts(shortcuts_of(KeyCommand::Redo));
     hint->setShortcuts(shortcuts_of(KeyCommand::Hint));
+    new_game->setShortcuts(shortcuts_of(KeyCommand::NewGame));
+    exit->setShortcuts(shortcuts_of(KeyCommand::Exit));
     set_enabled(false, false);
     connect(keys, &QAction::triggered, this, [this] { show_text(QStringLiteral("Keys"), keys_text()); });
     connect(about, &QAction::triggered, this, [this] { show_text(QStringLiteral("About MOSSALINE"), about_text()); });
@@ -59,6 +63,9 @@ QMenu* GameActions::build_menu(QWidget* parent) const
     menu->addAction(undo);
     menu->addAction(redo);
     menu->addAction(hint);
+    menu->addSeparator();
+    menu->addAction(new_game);
+    menu->addAction(exit);
     menu->addSeparator();
     menu->addAction(keys);
     menu->addAction(about);

@@ -79,7 +79,8 @@ void Form1::Form_Click()
     const int target = marker_grid::cell_at(Shape5.box.left, Shape5.box.top);
 
     Cue cue = Cue::Normal;
-    switch (judge_move(module_.board, source, target)) {
+    const MoveVerdict verdict = judge_move(module_.board, source, target);
+    switch (verdict) {
     case MoveVerdict::Jump:
         apply_jump(module_.board, source, target);
         history_.record({source, (source + target) / 2, target, marker_before, {Shape5.box.left, Shape5.box.top}});
@@ -91,7 +92,7 @@ void Form1::Form_Click()
     case MoveVerdict::NotALine:
         break;
     }
-    finish_move(cue);
+    finish_move(cue, verdict == MoveVerdict::Jump);
 }
 
 void Form1::show_board()
@@ -105,11 +106,14 @@ void Form1::show_board()
     Label5.caption = std::to_string(module_.marbles_left);
 }
 
-void Form1::show_result()
+void Form1::show_result(bool game_just_ended)
 {
     if (!result_)
         result_ = std::make_unique<Result>(module_, cues_);
-    result_->Show();
+    if (game_just_ended)
+        result_->show_new_end();
+    else
+        result_->Show();
 }
 
 void Form1::Form_MouseMove(float x, float y)
@@ -277,7 +281,7 @@ bool Form1::undo_jump()
         result_->Command1_Click();
     // The cue of a jump that does not stand. The jump taken back is open again, so this
     // never ends the game.
-    finish_move(Cue::Loss);
+    finish_move(Cue::Loss, false);
     return true;
 }
 
@@ -288,13 +292,14 @@ bool Form1::redo_jump()
         return false;
     put_marker(Shape5, jump->marker_after);
     apply_jump(module_.board, jump->source, jump->target);
-    finish_move(Cue::Gain);
+    finish_move(Cue::Gain, true);
     return true;
 }
 
 // The board is on screen before the cue blocks the thread, and the colours of the marbles
-// that can move follow it.
-void Form1::finish_move(Cue cue)
+// that can move follow it. Only a jump ends a game; any other click on a finished board
+// brings its report forward.
+void Form1::finish_move(Cue cue, bool jumped)
 {
     show_board();
     play(cue);
@@ -302,7 +307,7 @@ void Form1::finish_move(Cue cue)
         possible_moves();
     count_left();
     if (module_.moves_possible == 0)
-        show_result();
+        show_result(jumped);
 }
 
 void Form1::put_marker(Control& marker, MarkerPlace place)

@@ -126,13 +126,17 @@ public:
     const Control* marble_disc(int cell) const { return Shape3(cell); }
     /// The timer that makes the hovered command flicker.
     const Control& flicker_timer() const { return Timer1; }
+    /// The command that starts a new game (RESTART).
+    Control& restart_command() { return Label2; }
+    /// The command that ends the program (EXIT).
+    Control& exit_command() { return Label1; }
     /// The timer of the ambient cues.
     const Control& ambient_timer() const { return Timer2; }
 
 private:
-    void finish_move(Cue cue);
+    void finish_move(Cue cue, bool jumped);
     void put_marker(Control& marker, MarkerPlace place);
-    void show_result();
+    void show_result(bool game_just_ended);
     void set_board_colour(int option);
     void play(Cue cue);
     void reset_marble_colours();

@@ -21,6 +21,8 @@ constexpr std::array kBindings{
     KeyBinding{KeyCommand::Press, KeyScope::Board, "Space, Return, Enter"},
     KeyBinding{KeyCommand::OpenMenu, KeyScope::Board, "Shift+F10"},
     KeyBinding{KeyCommand::Hint, KeyScope::AnyWindow, "H"},
+    KeyBinding{KeyCommand::NewGame, KeyScope::AnyWindow, "Ctrl+N, F2"},
+    KeyBinding{KeyCommand::Exit, KeyScope::AnyWindow, "Ctrl+Q"},
 };
 
 constexpr std::array kHelp{
@@ -31,6 +33,8 @@ constexpr std::array kHelp{
     KeyHelp{"H", "hint: mark the marble to jump and point at the hole it jumps into"},
     KeyHelp{"Tab, Shift+Tab", "go from the board to the options and back"},
     KeyHelp{"Menu, Shift+F10", "open the menu of the right mouse button"},
+    KeyHelp{"Ctrl+N, F2", "new game, as RESTART"},
+    KeyHelp{"Ctrl+Q", "end the game, as EXIT"},
 };
 
 constexpr std::array<std::string_view, 3> kAbout{

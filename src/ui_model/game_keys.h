@@ -16,6 +16,8 @@ enum class KeyCommand {
     Press, ///< a click where the pointer was last seen
     OpenMenu, ///< the right-click menu, from the keyboard
     Hint,     ///< marks the jump that keeps the best finish open
+    NewGame, ///< RESTART's click
+    Exit, ///< EXIT's click
 };
 
 /// Where a key works.

@@ -80,6 +80,9 @@ void HintSearch::remember(const Board& board, const solver::Answer& answer)
 
 void HintSearch::prepare()
 {
+    // A search under way builds the tables itself; stopping it would lose the player's answer.
+    if (running())
+        return;
     cancel();
     auto request = std::make_shared<Request>();
     request_ = request;

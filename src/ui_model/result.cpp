@@ -26,6 +26,15 @@ void Result::Show()
     ++show_requests_;
 }
 
+void Result::show_new_end()
+{
+    if (loaded_) {
+        window.reset();
+        Form_Load();
+    }
+    Show();
+}
+
 void Result::Form_Load()
 {
     const std::int16_t left = module_.marbles_left;

@@ -20,6 +20,9 @@ public:
 
     /// Loads the window first when it is not loaded, then shows it or brings it forward.
     void Show();
+    /// Shows the report for a game that has just ended: an open report still tells an earlier
+    /// game's end, so it is filled again as its load fills it, cheer included.
+    void show_new_end();
     /// Fills in the count and the rating and plays the cheer for a good result.
     void Form_Load();
     /// "Close": hides the window, then unloads it.

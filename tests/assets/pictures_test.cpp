@@ -1,9 +1,11 @@
+#include "assets/game_icon.h"
 #include "assets/picture_paths.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -104,6 +106,25 @@ TEST_F(GeneratedPictures, IconsAreCrossesOnTransparentSquares)
         EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0) << size;
         EXPECT_EQ(qAlpha(icon.pixel(size - 1, size - 1)), 0) << size;
         EXPECT_EQ(qAlpha(icon.pixel(size / 2, size / 2)), 255) << size;
+    }
+}
+
+TEST_F(GeneratedPictures, TheWindowIconIsTheDesktopEntrysInEverySmallSize)
+{
+    // Faults: the icon not linked in (the toolkit's generic one shows), a size missing (a
+    // blurred scaling in the title bar), or a picture other than the installed one.
+    int argc = 1;
+    char name[] = "pictures_tests";
+    char* argv[] = {name, nullptr};
+    const QGuiApplication app(argc, argv); // an icon's pictures are pixmaps
+    const QIcon icon = mossaline::pictures::game_icon();
+    ASSERT_FALSE(icon.isNull());
+    QList<QSize> sizes = icon.availableSizes();
+    std::sort(sizes.begin(), sizes.end(), [](QSize a, QSize b) { return a.width() < b.width(); });
+    EXPECT_EQ(sizes, (QList<QSize>{{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}}));
+    for (const QSize size : sizes) {
+        const QImage installed(file(QStringLiteral("icon-%1.png").arg(size.width())));
+        EXPECT_EQ(icon.pixmap(size).toImage().convertToFormat(installed.format()), installed) << size.width();
     }
 }
 

@@ -1,6 +1,11 @@
 #include "keyboard_fixture.h"
 #include "options_fixture.h"
 
+#include "game/grid.h"
+#include "ui_model/marker_grid.h"
+#include "ui_model/form1_design.h"
+#include "ui/twips.h"
+
 #include <QAction>
 #include <QTest>
 
@@ -47,6 +52,68 @@ TEST_F(HintWidget, AClickCancelsTheSearchAndItsAnswerIsNeverShown)
     QCoreApplication::processEvents();
     EXPECT_TRUE(window->hint_text().isEmpty());
     EXPECT_FALSE(form.Shape5.visible);
+}
+
+TEST_F(HintWidget, ASlowAnswerShowsThinkingAndItsNoteStaysInViewUntilTheNextKey)
+{
+    // Faults: no sign of a slow search; the note gone when the pointer rests on the hole or
+    // when the tables are prepared meanwhile; Enter taken by the check box that had the keyboard.
+    std::atomic<bool> answer{false};
+    window->hint_search().set_solver([&](const Board& board, const solver::Limits& limits) {
+        if (!limits.cancel) // the quick try on the window's thread
+            return solver::Answer{solver::Verdict::Undecided, {}, board.marbles(), false};
+        while (!answer && !limits.cancel->load())
+            std::this_thread::sleep_for(1ms);
+        return solver::Answer{solver::Verdict::OneMarbleFinish, {{39, 40, 41}}, board.marbles() - 1, true};
+    });
+    form.Check1.checked = 1;
+    form.Check1_Click();
+    window->sync();
+    window->natives().widget("Check2")->setFocus(Qt::TabFocusReason);
+    key(Qt::Key_H);
+    EXPECT_FALSE(window->hint_note().isVisible()) << "a quick answer needs no sign of thinking";
+    ASSERT_TRUE(QTest::qWaitFor([this] { return window->hint_note().isVisible(); }, 2000));
+    EXPECT_EQ(window->surface()->cursor().shape(), Qt::BusyCursor);
+    EXPECT_EQ(window->hint_note().text(), QStringLiteral("Thinking…"));
+    window->hint_search().prepare(); // as the window does a second after it shows
+    answer = true;
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !window->hint_text().isEmpty(); }, 2000));
+    EXPECT_FALSE(window->surface()->testAttribute(Qt::WA_SetCursor));
+    const HintNote& note = window->hint_note();
+    EXPECT_EQ(note.text(), window->hint_text());
+    EXPECT_TRUE(window->rect().contains(note.geometry()));
+    EXPECT_FALSE(note.geometry().intersects(to_pixel_rect(form.Shape3(41)->box)));
+    pointer().move(1807.5 + 600 * 4, 1087.5 + 600 * 4); // resting on the hole to jump into
+    QTest::qWait(20);
+    EXPECT_TRUE(note.isVisible());
+    key(Qt::Key_Return);
+    EXPECT_EQ(module.board.at(41), Cell::Marble);
+    EXPECT_FALSE(note.isVisible());
+}
+
+TEST(HintNotePlace, BesideEveryMarbleInsideTheWindowAndClearOfItsHole)
+{
+    // Faults: a note cut off at the window's edge, or over the hole the hint points at.
+    const WindowDesign design = form1_design();
+    const QRect window(0, 0, qRound(to_pixels(design.client_width)), qRound(to_pixels(design.client_height)));
+    const auto disc = [](int cell) {
+        return to_pixel_rect({1560 + 600 * column_of(cell), 840 + 600 * row_of(cell), 495, 495});
+    };
+    const auto ring = [](int cell) {
+        return to_pixel_rect({hover_grid::left_of(column_of(cell)), hover_grid::top_of(row_of(cell)), 495, 495});
+    };
+    for (const QSize size : {QSize(230, 62), QSize(90, 22)})
+        for (int from : board_cells())
+            for (int step : {-18, -2, 2, 18}) {
+                const int to = from + step;
+                if (!is_board_cell(to)
+                    || std::abs(column_of(to) - column_of(from)) + std::abs(row_of(to) - row_of(from)) != 2)
+                    continue;
+                const QRect hole = ring(to).united(disc(to));
+                const QRect place = hint_note_place(size, disc(from), hole, window);
+                EXPECT_TRUE(window.contains(place)) << from << " to " << to;
+                EXPECT_FALSE(place.intersects(hole) || place.intersects(disc(from))) << from << " to " << to;
+            }
 }
 
 TEST_F(HintWidget, NoMoveLeftNoHint)

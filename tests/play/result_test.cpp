@@ -148,5 +148,44 @@ TEST(ResultWindow, TheGameBringsTheOpenReportForwardOnEveryClickUntilClosed)
     EXPECT_EQ(table.cues.played, (std::vector<Cue>{Cue::Loss, Cue::Gain, Cue::Yahoo}));
 }
 
+TEST(ResultWindow, AGameEndWhileAnEarlierReportIsOpenFillsItAgain)
+{
+    // Faults: a later game's end shown with the earlier game's count and rating; the new
+    // game's cheer left out; a click on the same finished board filling it again or cheering.
+    PlayTable table;
+    table.load();
+    table.place(board_with_marbles({39, 40}));
+    table.click_cell(4, 4); // 39 over 40 into 41: one marble
+    Result* report = table.form.result();
+    ASSERT_NE(report, nullptr);
+    ASSERT_EQ(report->Label4.caption, "are Genious.");
+
+    table.form.Label2_Click(); // the report stays open from the game before
+    table.place(board_with_marbles({5, 23, 32, 51, 77}));
+    table.cues.played.clear();
+    const int shows = report->show_requests();
+    table.click_cell(2, 4); // 41 to 23 is a line, but 23 holds a marble
+    table.click_cell(4, 4); // 23 over 32 into 41: 5, 41, 51 and 77 cannot move
+    EXPECT_EQ(report->show_requests(), shows + 1);
+    EXPECT_EQ(report->Label5.caption, "4");
+    EXPECT_EQ(report->Label4.caption, "need practice.");
+    EXPECT_EQ(table.cues.played, (std::vector<Cue>{Cue::Loss, Cue::Gain}));
+
+    table.form.Label2_Click();
+    table.place(board_with_marbles({39, 40, 60}));
+    table.click_cell(4, 2); // the marker back onto 39
+    table.cues.played.clear();
+    table.click_cell(4, 4); // two marbles left
+    EXPECT_EQ(report->Label5.caption, "2");
+    EXPECT_EQ(report->Label4.caption, "are intelligent.");
+    EXPECT_EQ(table.cues.played, (std::vector<Cue>{Cue::Gain, Cue::Yahoo}));
+
+    table.module.marbles_left = 9;
+    table.cues.played.clear();
+    table.click_cell(6, 5);
+    EXPECT_EQ(report->Label5.caption, "2") << "the same finished board: brought forward only";
+    EXPECT_EQ(table.cues.played, (std::vector<Cue>{Cue::Normal}));
+}
+
 } // namespace
 } // namespace mossaline::testing

@@ -1,11 +1,16 @@
 #include "soak_driver.h"
 
+#include "ui_model/board_cursor.h"
 #include "game/grid.h"
+#include "game/move_judge.h"
+#include "ui_model/game_keys.h"
 #include "ui_model/marker_grid.h"
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <iomanip>
+#include <span>
 #include <sstream>
 #include <utility>
 #include <vector>
@@ -49,6 +54,18 @@ std::string jump_text(const OpenJump& jump)
     return std::to_string(jump.from) + " over " + std::to_string(jump.over) + " to " + std::to_string(jump.to);
 }
 
+// Enough for the search to answer most boards in full and keeps a million events quick; a
+// search cut short may answer otherwise on a replay, and every check below holds either way.
+constexpr std::chrono::milliseconds kHintBudget{5};
+
+int changed_cells(const Board& before, const Board& after)
+{
+    int changed = 0;
+    for (int i = 1; i < Board::kSlots; ++i)
+        changed += before.at(i) != after.at(i) ? 1 : 0;
+    return changed;
+}
+
 bool still_open(const Board& board, const OpenJump& jump)
 {
     return board.at(jump.from) == Cell::Marble && board.at(jump.over) == Cell::Marble && board.at(jump.to) == Cell::Empty;
@@ -79,6 +96,7 @@ SoakDriver::SoakDriver(Form1& form, Module1& module, RecordingCuePlayer& cues, S
     , stream_(stream)
     , exits_(exits)
     , after_each_(std::move(after_each))
+    , board_hint_(form)
 {
 }
 
@@ -138,8 +156,16 @@ void SoakDriver::step()
         restart();
     } else if (roll < 975) {
         exit();
+    } else if (roll < 983) {
+        take_back();
+    } else if (roll < 987) {
+        redo();
+    } else if (roll < 989) {
+        take_everything_back();
+    } else if (roll < 999) {
+        key();
     } else {
-        click();
+        hint();
     }
 }
 
@@ -197,15 +223,14 @@ void SoakDriver::move_somewhere()
     }
 }
 
-bool SoakDriver::click()
+bool SoakDriver::click(const char* name, void (Form1::*handler)())
 {
     const bool sound = module_.sound_on == 1;
     const int before = module_.marbles_left;
-    const Result* report = form_.result();
-    const bool was_loaded = report != nullptr && report->loaded();
-    const bool was_visible = report != nullptr && report->visible();
+    const bool was_loaded = report_loaded();
+    const bool was_visible = report_visible();
 
-    run({.handler = "Form_Click"}, [this] { form_.Form_Click(); });
+    run({.handler = name}, [this, handler] { (form_.*handler)(); });
     ++tally_.clicks;
     if (marker_grid::cell_at(form_.Shape5.box.left, form_.Shape5.box.top) >= Board::kSlots)
         ++tally_.slotless_marks;
@@ -227,22 +252,33 @@ bool SoakDriver::click()
     if (!expected.empty() && jumped != (expected.front() == Cue::Gain))
         throw SoakFault("a click sounded gain.wav without a jump");
 
-    report = form_.result();
+    // A jump that ends a game fills the report even when it is still open from a game before.
+    expect_report(!was_loaded || jumped, was_visible, expected);
+    expect_cues(cues_, expected, name);
+    return jumped;
+}
+
+bool SoakDriver::report_loaded() const { return form_.result() != nullptr && form_.result()->loaded(); }
+
+bool SoakDriver::report_visible() const { return form_.result() != nullptr && form_.result()->visible(); }
+
+void SoakDriver::expect_report(bool filled, bool was_visible, std::vector<Cue>& expected)
+{
+    const Result* report = form_.result();
     if (module_.moves_possible == 0) {
         if (report == nullptr || !report->loaded() || !report->visible())
             throw SoakFault("no move is left but the report is not shown");
-        if (!was_loaded) {
+        if (filled) {
             ++tally_.games_reported;
-            if (report->Label5.caption != std::to_string(after))
-                throw SoakFault("the report counts " + report->Label5.caption + " with " + std::to_string(after) + " left");
-            if (sound && after <= 3)
+            const int left = module_.marbles_left;
+            if (report->Label5.caption != std::to_string(left))
+                throw SoakFault("the report counts " + report->Label5.caption + " with " + std::to_string(left) + " left");
+            if (module_.sound_on == 1 && left <= 3)
                 expected.push_back(Cue::Yahoo);
         }
     } else if ((report != nullptr && report->visible()) != was_visible) {
-        throw SoakFault("a click with moves left changed whether the report is shown");
+        throw SoakFault("a move with moves left changed whether the report is shown");
     }
-    expect_cues(cues_, expected, "Form_Click");
-    return jumped;
 }
 
 void SoakDriver::deliberate_jump(const OpenJump& jump)
@@ -369,6 +405,180 @@ void SoakDriver::exit()
     if (exits_ != before + 1)
         throw SoakFault("EXIT did not end the program exactly once");
     expect_cues(cues_, sound ? std::vector<Cue>{Cue::Bird} : std::vector<Cue>{}, "Label1_Click");
+}
+
+bool SoakDriver::take_back()
+{
+    const bool sound = module_.sound_on == 1;
+    const bool could = form_.can_undo();
+    const Board before = module_.board;
+    const int left = module_.marbles_left;
+    bool taken = false;
+    run({.handler = "undo_jump"}, [&] { taken = form_.undo_jump(); });
+    if (taken != could)
+        throw SoakFault(could ? "a take-back did nothing with a jump to take back" : "a take-back with no jump made");
+    if (!taken) {
+        if (!(module_.board == before))
+            throw SoakFault("a take-back with nothing to take back changed the board");
+        expect_cues(cues_, {}, "undo_jump");
+        return false;
+    }
+    ++tally_.take_backs;
+    if (module_.marbles_left != left + 1 || changed_cells(before, module_.board) != 3)
+        throw SoakFault("a take-back did not put back exactly one jump's marbles");
+    if (module_.moves_possible != count_open_jumps(module_.board))
+        throw SoakFault("moves_possible is not counted again after a take-back");
+    expect_cues(cues_, sound ? std::vector<Cue>{Cue::Loss} : std::vector<Cue>{}, "undo_jump");
+    return true;
+}
+
+bool SoakDriver::redo()
+{
+    const bool sound = module_.sound_on == 1;
+    const bool could = form_.can_redo();
+    const Board before = module_.board;
+    const int left = module_.marbles_left;
+    const bool was_visible = report_visible();
+    bool made = false;
+    run({.handler = "redo_jump"}, [&] { made = form_.redo_jump(); });
+    if (made != could)
+        throw SoakFault(could ? "a redo did nothing with a jump taken back" : "a redo with no jump taken back");
+    if (!made) {
+        if (!(module_.board == before))
+            throw SoakFault("a redo with nothing to redo changed the board");
+        expect_cues(cues_, {}, "redo_jump");
+        return false;
+    }
+    ++tally_.redos;
+    ++tally_.jumps;
+    if (module_.marbles_left != left - 1 || changed_cells(before, module_.board) != 3)
+        throw SoakFault("a redo did not make exactly one jump");
+    if (module_.moves_possible != count_open_jumps(module_.board))
+        throw SoakFault("moves_possible is not counted again after a redo");
+    std::vector<Cue> expected;
+    if (sound)
+        expected.push_back(Cue::Gain);
+    expect_report(true, was_visible, expected);
+    expect_cues(cues_, expected, "redo_jump");
+    return true;
+}
+
+void SoakDriver::take_everything_back()
+{
+    const Board reached = module_.board;
+    // Half the time every jump of the game, otherwise a few.
+    const bool everything = stream_.percent(50);
+    const int few = 1 + stream_.below(5);
+    int taken = 0;
+    while ((everything || taken < few) && take_back())
+        ++taken;
+    if (everything) {
+        Board start;
+        set_start_position(start);
+        if (!(module_.board == start))
+            throw SoakFault("taking every jump back left " + std::to_string(module_.board.marbles()) +
+                            " marbles, not the start position");
+        ++tally_.back_to_start;
+    }
+    if (stream_.percent(50))
+        return;
+    for (int again = 0; again < taken; ++again)
+        if (!redo())
+            throw SoakFault("a jump taken back could not be made again");
+    if (!(module_.board == reached))
+        throw SoakFault("making the " + std::to_string(taken) + " jumps taken back again gave another board");
+}
+
+void SoakDriver::key()
+{
+    const std::span<const KeyBinding> bindings = key_bindings();
+    const KeyBinding& binding = bindings[static_cast<std::size_t>(stream_.below(static_cast<int>(bindings.size())))];
+    ++tally_.keys;
+    // Each key runs what the window runs for it.
+    switch (binding.command) {
+    case KeyCommand::TakeBack:
+        take_back();
+        break;
+    case KeyCommand::Redo:
+        redo();
+        break;
+    case KeyCommand::CursorLeft:
+        cursor(CursorDirection::Left);
+        break;
+    case KeyCommand::CursorRight:
+        cursor(CursorDirection::Right);
+        break;
+    case KeyCommand::CursorUp:
+        cursor(CursorDirection::Up);
+        break;
+    case KeyCommand::CursorDown:
+        cursor(CursorDirection::Down);
+        break;
+    case KeyCommand::Press:
+        click("press_cursor", &Form1::press_cursor);
+        break;
+    case KeyCommand::OpenMenu:
+        break; // the menu only offers the commands of the other keys
+    case KeyCommand::Hint:
+        hint();
+        break;
+    case KeyCommand::NewGame:
+        restart();
+        break;
+    case KeyCommand::Exit:
+        exit();
+        break;
+    }
+}
+
+void SoakDriver::cursor(CursorDirection direction)
+{
+    const TwipsRect before = form_.Shape4.box;
+    const std::optional<int> cell = cursor_step(before.left, before.top, direction);
+    run({.handler = "move_cursor"}, [&] { form_.move_cursor(direction); });
+    const TwipsRect& after = form_.Shape4.box;
+    if (cell ? after.left != hover_grid::left_of(column_of(*cell)) || after.top != hover_grid::top_of(row_of(*cell))
+             : after.left != before.left || after.top != before.top)
+        throw SoakFault("an arrow key left the hover marker off the cell it steps to");
+    expect_cues(cues_, {}, "move_cursor");
+}
+
+void SoakDriver::hint()
+{
+    const Board board = module_.board;
+    const solver::Answer answer = solver::solve(board, {kHintBudget});
+    const std::optional<HintAdvice> advice = advice_for(board, answer);
+    if (count_open_jumps(board) == 0) {
+        if (advice)
+            throw SoakFault("a hint on a board without a jump");
+        return;
+    }
+    if (!advice)
+        throw SoakFault("no hint on a board with a jump open");
+    const solver::Step step = advice->step;
+    if (judge_move(board, step.from, step.to) != MoveVerdict::Jump || step.over != (step.from + step.to) / 2)
+        throw SoakFault("the hint suggests " + std::to_string(step.from) + " to " + std::to_string(step.to) +
+                        ", not a jump on this board");
+    Board along = board;
+    for (const solver::Step& next : answer.line) {
+        if (judge_move(along, next.from, next.to) != MoveVerdict::Jump)
+            throw SoakFault("the hint's line has a step that is not a jump");
+        apply_jump(along, next.from, next.to);
+    }
+    // Shown, then ended as the next event ends it, so the marker's switch holds again.
+    run({.handler = "hint"}, [&] {
+        board_hint_.show(step);
+        board_hint_.end();
+    });
+    ++tally_.hints;
+    if (marker_grid::cell_at(form_.Shape5.box.left, form_.Shape5.box.top) != step.from ||
+        form_.Shape4.box.left != hover_grid::left_of(column_of(step.to)) ||
+        form_.Shape4.box.top != hover_grid::top_of(row_of(step.to)))
+        throw SoakFault("the hint does not point from the marble to jump at its hole");
+    expect_cues(cues_, {}, "hint");
+    // Enter then makes the suggested jump.
+    if (stream_.percent(50) && (!click("press_cursor", &Form1::press_cursor) || module_.board.at(step.to) != Cell::Marble))
+        throw SoakFault("Enter after a hint did not make the suggested jump");
 }
 
 } // namespace mossaline::testing

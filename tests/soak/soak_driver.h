@@ -4,13 +4,15 @@
 #include "soak_random.h"
 
 #include "game/jump_scan.h"
-#include "ui_model/module1.h"
+#include "ui_model/board_hint.h"
 #include "ui_model/form1.h"
+#include "ui_model/module1.h"
 
 #include <deque>
 #include <functional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace mossaline::testing {
 
@@ -42,6 +44,11 @@ struct SoakTally {
     long restarts = 0;       ///< RESTART clicks
     long closes = 0;         ///< "Close" clicks on the report
     long exits = 0;          ///< EXIT clicks
+    long take_backs = 0;     ///< jumps taken back
+    long redos = 0;          ///< jumps made again
+    long back_to_start = 0;  ///< games taken back to the start position
+    long keys = 0;           ///< keys pressed
+    long hints = 0;          ///< hints shown
     long cues = 0;           ///< cues played
 };
 
@@ -75,7 +82,10 @@ private:
     void move(float x, float y);
     void move_into(int cell);
     void move_somewhere();
-    bool click();
+    bool click(const char* name = "Form_Click", void (Form1::*handler)() = &Form1::Form_Click);
+    bool report_loaded() const;
+    bool report_visible() const;
+    void expect_report(bool filled, bool was_visible, std::vector<Cue>& expected);
     void deliberate_jump(const OpenJump& jump);
     void tick_colour();
     void tick_ambient();
@@ -84,6 +94,12 @@ private:
     void close_report();
     void restart();
     void exit();
+    bool take_back();
+    bool redo();
+    void take_everything_back();
+    void key();
+    void cursor(CursorDirection direction);
+    void hint();
 
     Form1& form_;
     Module1& module_;
@@ -95,6 +111,7 @@ private:
     std::deque<SoakEvent> recent_;
     long current_ = 0;
     bool panel_opened_ = false;
+    BoardHint board_hint_;
 };
 
 } // namespace mossaline::testing

@@ -77,6 +77,8 @@ TEST(Soak, RandomEventsKeepTheBoardTheCountTheDiscsAndTheSettingsInStep)
     std::cout << "[ soak     ] seed " << seed << ": " << tally.events << " events in " << seconds << " s, "
               << tally.clicks << " clicks (" << tally.slotless_marks << " onto cells 79..81), " << tally.jumps
               << " jumps, " << tally.games_reported << " games reported, " << tally.restarts << " restarts, " << tally.closes << " closes, " << tally.exits << " exits, "
+              << tally.take_backs << " take-backs (" << tally.back_to_start << " to the start), " << tally.redos
+              << " redos, " << tally.keys << " keys, " << tally.hints << " hints, "
               << tally.cues << " cues, " << random.reseeds << " reseeds\n";
     RecordProperty("events", std::to_string(tally.events));
     RecordProperty("jumps", std::to_string(tally.jumps));
@@ -89,6 +91,11 @@ TEST(Soak, RandomEventsKeepTheBoardTheCountTheDiscsAndTheSettingsInStep)
         EXPECT_GT(tally.restarts, 10);
         EXPECT_GT(tally.closes, 10);
         EXPECT_GT(tally.slotless_marks, 10) << "the marker never reached the cells without a slot";
+        EXPECT_GT(tally.take_backs, 10);
+        EXPECT_GT(tally.back_to_start, 10);
+        EXPECT_GT(tally.redos, 10);
+        EXPECT_GT(tally.keys, 10);
+        EXPECT_GT(tally.hints, 10);
     }
 }
 

@@ -143,7 +143,7 @@ TEST_F(Keys, ARightClickOpensTheMenuWithoutAMove)
     QStringList texts;
     for (QAction* action : window->menu()->actions())
         texts << action->text();
-    EXPECT_EQ(texts, (QStringList{"Undo", "Redo", "Hint", "", "Keys", "About MOSSALINE"}));
+    EXPECT_EQ(texts, (QStringList{"Undo", "Redo", "Hint", "", "New game", "Exit", "", "Keys", "About MOSSALINE"}));
     GameActions& actions = window->actions();
     EXPECT_EQ(actions.undo->shortcut(), QKeySequence(QKeySequence::Undo));
     EXPECT_FALSE(actions.undo->isEnabled() || actions.redo->isEnabled());
@@ -151,6 +151,43 @@ TEST_F(Keys, ARightClickOpensTheMenuWithoutAMove)
     EXPECT_TRUE(actions.undo->isEnabled() && !actions.redo->isEnabled());
     actions.undo->trigger();
     EXPECT_TRUE(!actions.undo->isEnabled() && actions.redo->isEnabled());
+}
+
+TEST_F(Keys, NewGameAndExitRunRestartAndExitWhereverTheKeyboardIs)
+{
+    // Faults: a key or menu entry that runs less than the label's click (discs or count left
+    // behind, cues missing); a shortcut a check box or the report swallows.
+    const std::vector<Cue> restart_cues{Cue::Normal, Cue::RingIn, Cue::RingIn};
+    form.Check1.checked = 1;
+    form.Check1_Click();
+    window->sync();
+    for (const auto& [k, modifiers] : {std::pair{Qt::Key_N, Qt::ControlModifier}, {Qt::Key_F2, Qt::NoModifier}}) {
+        pointer().click_cell(4, 4); // 39 over 40 into 41
+        ASSERT_EQ(module.marbles_left, 43);
+        window->natives().widget("Check2")->setFocus(Qt::TabFocusReason);
+        recorded.played.clear();
+        key(k, modifiers);
+        EXPECT_EQ(module.marbles_left, 44) << k;
+        EXPECT_EQ(form.Label5.caption, "44") << k;
+        EXPECT_TRUE(form.Shape3(40)->visible && !form.Shape3(41)->visible) << k;
+        EXPECT_EQ(recorded.played, restart_cues) << k;
+        pointer().click_cell(4, 2); // the marker back onto 39
+    }
+    recorded.played.clear();
+    window->actions().new_game->trigger();
+    EXPECT_EQ(recorded.played, restart_cues) << "the menu's New game";
+
+    const std::vector<GeometricJump> path = *SingleMarbleSolver().solve(module.board);
+    for (const GeometricJump& j : path)
+        pointer().click_cell(column_of(j.from), row_of(j.from)), pointer().click_cell(column_of(j.to), row_of(j.to));
+    ASSERT_NE(window->result_widget(), nullptr);
+    QApplication::setActiveWindow(window->result_widget());
+    recorded.played.clear();
+    QTest::keyClick(window->result_widget(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(exits, 1);
+    EXPECT_EQ(recorded.played, (std::vector<Cue>{Cue::Bird}));
+    window->actions().exit->trigger();
+    EXPECT_EQ(exits, 2) << "the menu's Exit";
 }
 
 TEST(GameHelp, TheMenuAndTheDocumentsListEveryKey)
