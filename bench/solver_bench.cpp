@@ -6,6 +6,7 @@
 #include "game/jump_scan.h"
 #include "game/move_judge.h"
 #include "solver/bitboard.h"
+#include "solver/finish_table.h"
 #include "solver/solver.h"
 
 #include <sys/resource.h>
@@ -91,7 +92,6 @@ int main(int argc, char** argv)
     int budget_ms = 100;
     int check_up_to = 16;
     bool start_only = false;
-    bool prepared = false;
     int highest_shown = 40;
     int lowest_shown = 4;
     std::size_t per_count = 200;
@@ -110,18 +110,19 @@ int main(int argc, char** argv)
             random_only = true;
         else if (std::strcmp(argv[i], "--start-only") == 0)
             start_only = true;
-        else if (std::strcmp(argv[i], "--prepare") == 0)
-            prepared = true;
         else if (std::strncmp(argv[i], "--counts=", 9) == 0)
             std::sscanf(argv[i] + 9, "%d-%d", &lowest_shown, &highest_shown);
         else if (std::strncmp(argv[i], "--per-count=", 12) == 0)
             per_count = std::strtoul(argv[i] + 12, nullptr, 10);
     }
 
-    if (prepared) {
+    {
         const auto begun = Clock::now();
         solver::prepare();
-        std::printf("prepare: %.2f ms\n", milliseconds_since(begun));
+        const solver::FinishTable& table = solver::FinishTable::get();
+        std::printf("prepare: %.2f ms; table of finishes: up to %d marbles, %zu boards, %.1f MiB\n",
+            milliseconds_since(begun), table.most_marbles(), table.size(),
+            static_cast<double>(table.bytes()) / (1024.0 * 1024.0));
     }
     Board start;
     set_start_position(start);
@@ -208,9 +209,8 @@ int main(int argc, char** argv)
     for (const auto& [marbles, row] : rows) {
         decided_total += row.decided;
         const auto share = [&row](int count) { return 100.0 * count / static_cast<double>(row.times.size()); };
-        std::printf("| %d | %zu | %d | %d | %d | %.1f %% | %.1f %% | %.2f | %.2f | %.2f |\n", marbles,
-            row.times.size(), row.possible, row.impossible, row.proven_best, share(row.decided_quickly),
-            share(row.decided),
+        std::printf("| %d | %zu | %d | %d | %d | %.1f %% | %.1f %% | %.2f | %.2f | %.2f |\n", marbles, row.times.size(),
+            row.possible, row.impossible, row.proven_best, share(row.decided_quickly), share(row.decided),
             percentile(row.times, 0.5), percentile(row.times, 0.99),
             *std::max_element(row.times.begin(), row.times.end()));
     }

@@ -280,7 +280,29 @@ void Form1::play(Cue cue)
         cues_.play(cue);
 }
 
-bool Form1::undo_jump()
+bool Form1::undo_jump() { return take_back_jump(true); }
+
+int Form1::undo_jumps(int count)
+{
+    int taken = 0;
+    while (taken < count && take_back_jump(taken + 1 == count))
+        ++taken;
+    return taken;
+}
+
+std::vector<Board> Form1::boards_of_game() const
+{
+    Board board;
+    set_start_position(board);
+    std::vector<Board> game{board};
+    for (const RecordedJump& jump : history_.made_jumps()) {
+        apply_jump(board, jump.source, jump.target);
+        game.push_back(board);
+    }
+    return game;
+}
+
+bool Form1::take_back_jump(bool with_cue)
 {
     const auto jump = history_.take_back();
     if (!jump)
@@ -303,7 +325,8 @@ bool Form1::undo_jump()
     if (ended_game && result_ && result_->loaded())
         result_->Command1_Click();
     // The cue of a jump that does not stand.
-    play(Cue::Loss);
+    if (with_cue)
+        play(Cue::Loss);
     if (module_.show_moves == 1)
         possible_moves();
     count_left();

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <functional>
+#include <vector>
 #include <memory>
 
 namespace mossaline {
@@ -96,6 +97,11 @@ public:
 
     /// Takes back the last jump of this game, as if it had never been made; false when there is none.
     bool undo_jump();
+    /// Takes back up to `count` jumps one by one as undo_jump() does, with one cue for them all;
+    /// the number taken back.
+    int undo_jumps(int count);
+    /// The boards of this game from its start to the board as it stands, one per jump made.
+    std::vector<Board> boards_of_game() const;
     /// Makes the jump taken back last again, as its click did; false when there is none.
     bool redo_jump();
     /// The board as it stands, for views that advise on it.
@@ -111,6 +117,7 @@ public:
 
 private:
     void make_jump(int source, int target);
+    bool take_back_jump(bool with_cue);
     void after_move();
     void put_marker(Control& marker, MarkerPlace place);
     void show_result();

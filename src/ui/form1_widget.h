@@ -1,9 +1,9 @@
 #pragma once
 
+#include "ui/board_hint.h"
 #include "ui/control_surface.h"
 #include "ui/form1.h"
 #include "ui/game_actions.h"
-#include "ui/board_hint.h"
 #include "ui/game_keys.h"
 #include "ui/hint_search.h"
 #include "ui/native_controls.h"
@@ -52,6 +52,11 @@ public:
     void ask_hint();
     /// What the hint on show says about the board; empty while none shows.
     const QString& hint_text() const { return hint_text_; }
+    /// Takes back the jumps made since the last board of this game that can still finish with
+    /// one marble, once that board is known; says so when there is nothing to take back.
+    void back_to_winnable();
+    /// What "Back to the last winnable board" said last; empty until it is used.
+    const QString& back_text() const { return back_text_; }
     /// The search behind the hints.
     HintSearch& hint_search() { return hint_search_; }
 
@@ -71,6 +76,8 @@ private:
     void board_key(KeyCommand command);
     void run_and_sync(bool (Form1::*command)());
     void show_hint(const Board& board, const solver::Answer& answer);
+    void show_advice(const HintAdvice& advice);
+    void say_back(const std::string& text);
     void end_hint();
 
     Form1& form_;
@@ -84,6 +91,7 @@ private:
     BoardHint hint_;
     HintSearch hint_search_;
     QString hint_text_;
+    QString back_text_;
 };
 
 } // namespace mossaline

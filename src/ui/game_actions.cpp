@@ -33,6 +33,7 @@ GameActions::GameActions(QWidget* host)
     , undo(window_wide_action(QStringLiteral("Undo"), host))
     , redo(window_wide_action(QStringLiteral("Redo"), host))
     , hint(window_wide_action(QStringLiteral("Hint"), host))
+    , back(window_wide_action(QStringLiteral("Back to the last winnable board"), host))
     , keys(new QAction(QStringLiteral("Keys"), host))
     , about(new QAction(QStringLiteral("About MOSSALINE"), host))
     , host_(host)
@@ -40,6 +41,7 @@ GameActions::GameActions(QWidget* host)
     undo->setShortcuts(shortcuts_of(KeyCommand::TakeBack));
     redo->setShortcuts(shortcuts_of(KeyCommand::Redo));
     hint->setShortcuts(shortcuts_of(KeyCommand::Hint));
+    back->setShortcuts(shortcuts_of(KeyCommand::BackToWinnable));
     set_enabled(false, false);
     connect(keys, &QAction::triggered, this, [this] { show_text(QStringLiteral("Keys"), keys_text()); });
     connect(about, &QAction::triggered, this, [this] { show_text(QStringLiteral("About MOSSALINE"), about_text()); });
@@ -59,6 +61,7 @@ QMenu* GameActions::build_menu(QWidget* parent) const
     menu->addAction(undo);
     menu->addAction(redo);
     menu->addAction(hint);
+    menu->addAction(back);
     menu->addSeparator();
     menu->addAction(keys);
     menu->addAction(about);

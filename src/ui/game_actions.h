@@ -21,6 +21,7 @@ public:
     QAction* const undo; ///< takes back the last jump
     QAction* const redo; ///< makes the jump taken back again
     QAction* const hint; ///< marks the jump to make next
+    QAction* const back; ///< takes back jumps to the last board that can still finish with one marble
     QAction* const keys; ///< shows the list of keys
     QAction* const about; ///< shows the version, licence and origin of the pictures and sounds
 
@@ -28,7 +29,7 @@ public:
     void set_enabled(bool can_undo, bool can_redo);
     /// Greys Hint when no jump is left on the board.
     void set_hint_enabled(bool any_jump);
-    /// A new menu, owned by `parent`: Undo, Redo, Hint, then Keys and About.
+    /// A new menu, owned by `parent`: Undo, Redo, Hint, Back, then Keys and About.
     QMenu* build_menu(QWidget* parent) const;
 
     /// The text "Keys" shows: one line per entry of the key list.

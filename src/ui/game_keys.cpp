@@ -21,6 +21,7 @@ constexpr std::array kBindings{
     KeyBinding{KeyCommand::Press, KeyScope::Board, "Space, Return, Enter"},
     KeyBinding{KeyCommand::OpenMenu, KeyScope::Board, "Shift+F10"},
     KeyBinding{KeyCommand::Hint, KeyScope::AnyWindow, "H"},
+    KeyBinding{KeyCommand::BackToWinnable, KeyScope::AnyWindow, "B"},
 };
 
 constexpr std::array kHelp{
@@ -29,6 +30,7 @@ constexpr std::array kHelp{
     KeyHelp{"Ctrl+Z", "take back the last jump"},
     KeyHelp{"Ctrl+Shift+Z, Ctrl+Y", "make the jump taken back again"},
     KeyHelp{"H", "hint: mark the marble to jump and point at the hole it jumps into"},
+    KeyHelp{"B", "back to the last board that can still finish with one marble"},
     KeyHelp{"Tab, Shift+Tab", "go from the board to the options and back"},
     KeyHelp{"Menu, Shift+F10", "open the menu of the right mouse button"},
 };

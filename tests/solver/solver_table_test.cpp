@@ -102,7 +102,8 @@ TEST(SolverTable, ResourceCountIsNeverRaisedByAJump)
     const Weights& count = pagodas().front();
     int at_start = 0;
     for (int h = 0; h < kHoles; ++h) {
-        const int weight = literature[static_cast<std::size_t>(row_of_hole(h))][static_cast<std::size_t>(column_of_hole(h))];
+        const int weight
+            = literature[static_cast<std::size_t>(row_of_hole(h))][static_cast<std::size_t>(column_of_hole(h))];
         EXPECT_EQ(count[static_cast<std::size_t>(h)], weight) << "hole " << h;
         at_start += (start_bits() >> h & 1) ? weight : 0;
     }

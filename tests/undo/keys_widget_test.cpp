@@ -141,7 +141,7 @@ TEST_F(Keys, ARightClickOpensTheMenuWithoutAMove)
     QStringList texts;
     for (QAction* action : window->menu()->actions())
         texts << action->text();
-    EXPECT_EQ(texts, (QStringList{"Undo", "Redo", "Hint", "", "Keys", "About MOSSALINE"}));
+    EXPECT_EQ(texts, (QStringList{"Undo", "Redo", "Hint", "Back to the last winnable board", "", "Keys", "About MOSSALINE"}));
     GameActions& actions = window->actions();
     EXPECT_EQ(actions.undo->shortcut(), QKeySequence(QKeySequence::Undo));
     EXPECT_FALSE(actions.undo->isEnabled() || actions.redo->isEnabled());
