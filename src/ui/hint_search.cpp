@@ -158,7 +158,8 @@ void HintSearch::ask_back(std::vector<Board> game, BackDone done)
             return;
         }
     }
-    start_worker(game.back(),
+    const Board now = game.back(); // before the game moves into the search
+    start_worker(now,
         [this, game = std::move(game), done = std::move(done), back_from, full = full_](
             const Request& request) -> std::function<void()> {
             const auto last = solver::last_winnable(game, {full, &request.cancel}, &memory_);
