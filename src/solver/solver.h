@@ -57,9 +57,10 @@ private:
     std::unique_ptr<BoardSet> dead_;
 };
 
-/// Builds the tables every search reads, which the first `solve` of a process does otherwise
-/// (about 30 ms); calling it early, say on a worker thread at start-up, makes the first answer as
-/// quick as the rest. Safe to call from any thread, any number of times.
+/// Reads the table of finishes every search uses (made in place when its file is missing) and
+/// builds the other tables, which the first `solve` of a process does otherwise (tens of ms);
+/// calling it early, on a worker thread once the window shows, makes the first answer as quick
+/// as the rest. Safe to call from any thread, any number of times.
 void prepare();
 
 /// Decides whether `board` can still be played down to one marble; only the 45 holes of the
