@@ -3,8 +3,10 @@
 #include "plain_solver.h"
 #include "solver_boards.h"
 
+#include "game/jump_scan.h"
 #include "game/move_judge.h"
 #include "solver/bitboard.h"
+#include "solver/finish_table.h"
 #include "solver/solver.h"
 
 #include <sys/resource.h>
@@ -15,6 +17,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <map>
+#include <random>
 #include <vector>
 
 using namespace mossaline;
@@ -44,8 +47,36 @@ bool leaves_one(Board board, const std::vector<solver::Step>& line)
     return board.marbles() == 1;
 }
 
+// Boards of every count from `highest` down to `lowest`, `per_count` of each, each from its own
+// walk of random jumps from the start (a walk that ends early is thrown away).
+std::vector<testing::SetBoard> random_play_set(unsigned seed, int highest, int lowest, std::size_t per_count)
+{
+    std::mt19937_64 random(seed);
+    std::vector<testing::SetBoard> boards;
+    for (int marbles = highest; marbles >= lowest; --marbles)
+        for (std::size_t made = 0; made < per_count;) {
+            Board board;
+            set_start_position(board);
+            std::vector<OpenJump> open;
+            while (board.marbles() > marbles) {
+                open.clear();
+                for_each_open_jump(board, [&](const OpenJump& jump) { open.push_back(jump); });
+                if (open.empty())
+                    break;
+                const OpenJump& jump = open[random() % open.size()];
+                apply_jump(board, jump.from, jump.to);
+            }
+            if (board.marbles() != marbles)
+                continue;
+            boards.push_back({board, marbles, false});
+            ++made;
+        }
+    return boards;
+}
+
 struct Row {
     std::vector<double> times;
+    int decided_quickly = 0;
     int decided = 0;
     int possible = 0;
     int impossible = 0;
@@ -61,10 +92,11 @@ int main(int argc, char** argv)
     int budget_ms = 100;
     int check_up_to = 16;
     bool start_only = false;
-    bool prepared = false;
     int highest_shown = 40;
     int lowest_shown = 4;
     std::size_t per_count = 200;
+    int quick_ms = 100;
+    bool random_only = false;
     for (int i = 1; i < argc; ++i) {
         if (std::strncmp(argv[i], "--seed=", 7) == 0)
             seed = static_cast<unsigned>(std::strtoul(argv[i] + 7, nullptr, 10));
@@ -72,20 +104,25 @@ int main(int argc, char** argv)
             budget_ms = std::atoi(argv[i] + 12);
         else if (std::strncmp(argv[i], "--check-up-to=", 14) == 0)
             check_up_to = std::atoi(argv[i] + 14);
+        else if (std::strncmp(argv[i], "--quick-ms=", 11) == 0)
+            quick_ms = std::atoi(argv[i] + 11);
+        else if (std::strcmp(argv[i], "--random-only") == 0)
+            random_only = true;
         else if (std::strcmp(argv[i], "--start-only") == 0)
             start_only = true;
-        else if (std::strcmp(argv[i], "--prepare") == 0)
-            prepared = true;
         else if (std::strncmp(argv[i], "--counts=", 9) == 0)
             std::sscanf(argv[i] + 9, "%d-%d", &lowest_shown, &highest_shown);
         else if (std::strncmp(argv[i], "--per-count=", 12) == 0)
             per_count = std::strtoul(argv[i] + 12, nullptr, 10);
     }
 
-    if (prepared) {
+    {
         const auto begun = Clock::now();
         solver::prepare();
-        std::printf("prepare: %.2f ms\n", milliseconds_since(begun));
+        const solver::FinishTable& table = solver::FinishTable::get();
+        std::printf("prepare: %.2f ms; table of finishes: up to %d marbles, %zu boards, %.1f MiB\n",
+            milliseconds_since(begun), table.most_marbles(), table.size(),
+            static_cast<double>(table.bytes()) / (1024.0 * 1024.0));
     }
     Board start;
     set_start_position(start);
@@ -108,8 +145,9 @@ int main(int argc, char** argv)
     // Turns off a line count as winnable when a line is found within this many boards visited:
     // a count, not a time, so the set is the same on every run.
     constexpr std::uint64_t kTurnSearchBoards = 1'000'000;
-    const std::vector<testing::SetBoard> made_boards
-        = testing::SolverBoardSet::make(seed, 40, 4, 100, kTurnSearchBoards);
+    const std::vector<testing::SetBoard> made_boards = random_only
+        ? random_play_set(seed, highest_shown, lowest_shown, per_count)
+        : testing::SolverBoardSet::make(seed, 40, 4, 100, kTurnSearchBoards);
     std::uint64_t fingerprint = 14695981039346656037ull;
     for (const testing::SetBoard& entry : made_boards)
         fingerprint = (fingerprint ^ solver::bits_of(entry.board)) * 1099511628211ull;
@@ -121,7 +159,7 @@ int main(int argc, char** argv)
     std::map<std::pair<int, bool>, std::size_t> taken;
     for (const testing::SetBoard& entry : made_boards)
         if (entry.marbles >= lowest_shown && entry.marbles <= highest_shown
-            && taken[{entry.marbles, entry.from_line}]++ < (per_count + 1) / 2)
+            && (random_only || taken[{entry.marbles, entry.from_line}]++ < (per_count + 1) / 2))
             boards.push_back(entry);
 
     std::map<int, Row, std::greater<>> rows;
@@ -138,6 +176,8 @@ int main(int argc, char** argv)
         const bool decided = answer.verdict != solver::Verdict::Undecided;
         if (decided && took <= budget_ms)
             ++row.decided;
+        if (decided && took <= quick_ms)
+            ++row.decided_quickly;
         row.possible += answer.verdict == solver::Verdict::OneMarbleFinish;
         row.impossible += answer.verdict == solver::Verdict::NoOneMarbleFinish;
         row.proven_best += answer.best_proven && answer.verdict == solver::Verdict::NoOneMarbleFinish;
@@ -163,13 +203,14 @@ int main(int argc, char** argv)
     }
 
     std::printf("\n| marbles | boards | one-marble finish | none (proven) | best count proven | decided <= %d ms | "
-                "median ms | p99 ms | max ms |\n|---|---|---|---|---|---|---|---|---|\n",
-        budget_ms);
+                "decided <= %d ms | median ms | p99 ms | max ms |\n|---|---|---|---|---|---|---|---|---|---|\n",
+        quick_ms, budget_ms);
     int decided_total = 0;
     for (const auto& [marbles, row] : rows) {
         decided_total += row.decided;
-        std::printf("| %d | %zu | %d | %d | %d | %.1f %% | %.2f | %.2f | %.2f |\n", marbles, row.times.size(),
-            row.possible, row.impossible, row.proven_best, 100.0 * row.decided / static_cast<double>(row.times.size()),
+        const auto share = [&row](int count) { return 100.0 * count / static_cast<double>(row.times.size()); };
+        std::printf("| %d | %zu | %d | %d | %d | %.1f %% | %.1f %% | %.2f | %.2f | %.2f |\n", marbles, row.times.size(),
+            row.possible, row.impossible, row.proven_best, share(row.decided_quickly), share(row.decided),
             percentile(row.times, 0.5), percentile(row.times, 0.99),
             *std::max_element(row.times.begin(), row.times.end()));
     }

@@ -1,8 +1,8 @@
-# The pictures and the cues are drawn and synthesised by generators at build time. Those must
+# The pictures, the cues and the hint's table of finishes are made by generators at build time. Those must
 # run on the machine that builds, so a cross build (Windows from Debian) takes them from a
 # native build of this same tree instead of building them for the target.
 set(MOSSALINE_HOST_TOOLS "" CACHE PATH
-    "Cross builds only: folder holding the natively built mossaline_asset_generator and mossaline_make_sounds")
+    "Cross builds only: folder holding the natively built generators (pictures, cues, table of finishes)")
 
 function(mossaline_host_tool name)
   set(location ${MOSSALINE_HOST_TOOLS}/${name})

@@ -44,6 +44,7 @@ endfunction()
 
 # The program and its cues.
 install(TARGETS mossaline RUNTIME DESTINATION ${MOSSALINE_INSTALL_PROGRAMDIR})
+install(FILES ${MOSSALINE_FINISH_TABLE} DESTINATION ${MOSSALINE_INSTALL_PROGRAMDIR})
 _mossaline_note_folder(${MOSSALINE_INSTALL_PROGRAMDIR}/sound)
 if(NOT MOSSALINE_SOUND_FILES)
   message(FATAL_ERROR "The cue generator (tools/make_sounds) named no cue files to install")

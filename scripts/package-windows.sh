@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Makes the portable Windows zip from a cross build: the program, exactly the DLLs it loads
 # (found by reading import tables, the program's and then each DLL's, until nothing new comes),
-# the Qt platform plug-in, the sound folder, README and LICENSE. Everything is stripped.
+# the Qt platform plug-in, the sound folder, the hint's table of finishes, README and LICENSE. Everything is stripped.
 # Usage: package-windows.sh GAME_BUILD_DIR QT_PREFIX ZIP_PATH
 set -euo pipefail
 game=${1:?usage: package-windows.sh GAME_BUILD_DIR QT_PREFIX ZIP_PATH}
@@ -35,6 +35,7 @@ find_dll() { # name: prints its path when it is ours to ship
 cp "$game/mossaline.exe" "$folder/"
 cp "$qt/plugins/platforms/qwindows.dll" "$folder/platforms/"
 cp -r "$game/sound" "$folder/sound"
+cp "$game/mossaline-finishes.bin" "$folder/"
 cp "$root/README.md" "$root/LICENSE" "$folder/"
 
 declare -A shipped=()

@@ -9,9 +9,9 @@ mkdir -p "$out"
 
 # The pictures and cues are made by generators that must run here, so they are built natively.
 cmake -S "$root" -B "$out/host" -G Ninja -DCMAKE_BUILD_TYPE=Release -DMOSSALINE_TESTS=ON >/dev/null
-cmake --build "$out/host" --target mossaline_asset_generator mossaline_make_sounds >/dev/null
+cmake --build "$out/host" --target mossaline_asset_generator mossaline_make_sounds mossaline_make_finish_table >/dev/null
 mkdir -p "$out/host-tools"
-for tool in mossaline_asset_generator mossaline_make_sounds; do
+for tool in mossaline_asset_generator mossaline_make_sounds mossaline_make_finish_table; do
   cp "$(find "$out/host" -type f -name "$tool" -perm -u+x | head -n 1)" "$out/host-tools/$tool"
 done
 

@@ -1,6 +1,7 @@
 #include "app/desktop_check.h"
 #include "assets/game_icon.h"
 #include "sound/make_cue_player.h"
+#include "solver/finish_table.h"
 #include "sound/sound_folder.h"
 #include "ui_model/clock_random_source.h"
 #include "ui_model/form1.h"
@@ -20,7 +21,10 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.mossaline.mossaline"));
 
     mossaline::Module1 module;
-    const auto speaker = mossaline::make_cue_player(mossaline::program_folder() / "sound");
+    const std::filesystem::path folder = mossaline::program_folder();
+    // The hint's table of finishes ships beside the program, like the cues.
+    mossaline::solver::FinishTable::look_beside(folder);
+    const auto speaker = mossaline::make_cue_player(folder / "sound");
     mossaline::RepaintingCuePlayer cues(*speaker);
     mossaline::ClockRandomSource random;
     // EXIT ends the run at once: no further event of any window may be handled.

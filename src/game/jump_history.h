@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace mossaline {
@@ -43,6 +44,8 @@ public:
     bool can_take_back() const { return made_ > 0; }
     /// True when a jump taken back can be made again.
     bool can_redo() const { return made_ < jumps_.size(); }
+    /// The jumps made and not taken back, oldest first.
+    std::span<const RecordedJump> made_jumps() const { return {jumps_.data(), made_}; }
     /// Number of jumps made and not taken back.
     std::size_t made() const { return made_; }
 

@@ -157,6 +157,16 @@ const std::vector<Weights>& pagodas()
     return invariant_tables().weights;
 }
 
+bool below_pagoda_bars(Bits board)
+{
+    if (marbles_in(board) < kBarMarbles)
+        return false;
+    for (const PagodaMasks& m : invariant_tables().masks)
+        if (marbles_in(board & m.plus) - marbles_in(board & m.minus) < kPagodaBar)
+            return true;
+    return false;
+}
+
 Bits possible_last_holes(Bits board)
 {
     const InvariantTables& t = invariant_tables();

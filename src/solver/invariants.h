@@ -23,6 +23,17 @@ bool is_pagoda(const Weights& weights);
 /// The pagoda functions the search prunes with (weights -1, 0, +1), each checked by `is_pagoda`.
 const std::vector<Weights>& pagodas();
 
+/// Every board of the start's class with this many marbles that can finish with one marble
+/// has each pagoda of `pagodas()` at this value or more; as no jump raises a pagoda and every
+/// line to one marble passes through each count, so has every such board with more marbles.
+/// Found by following every board the start reaches in 13 jumps (`make_finish_table --bars`).
+inline constexpr int kBarMarbles = 14;
+inline constexpr int kPagodaBar = 1;
+
+/// True when `board`, of the start's class and at least kBarMarbles marbles, has a pagoda
+/// below kPagodaBar: no finish with one marble is left.
+bool below_pagoda_bars(Bits board);
+
 /// The holes where the last marble of a one-marble finish could still stand, as far as the
 /// position class, the parity of each marble's column and row, and the pagodas tell;
 /// zero proves that no finish with one marble is left.

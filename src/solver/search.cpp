@@ -1,7 +1,10 @@
 #include "solver/search.h"
 
 #include "solver/finish_table.h"
+#include "solver/forward_levels.h"
 #include "solver/invariants.h"
+
+#include <algorithm>
 
 namespace mossaline::solver {
 namespace {
@@ -16,14 +19,19 @@ constexpr int kLastShortPass = 24;
 
 } // namespace
 
-Search::Search(Bits root, std::chrono::steady_clock::time_point deadline, const std::atomic<bool>* cancel)
+Search::Search(
+    Bits root, std::chrono::steady_clock::time_point deadline, const std::atomic<bool>* cancel, Memory* memory)
     : root_(root)
     , deadline_(deadline)
     , cancel_(cancel)
     , table_(FinishTable::get())
-    , dead_one_(kMaxBoardsPerTable)
+    , own_dead_(kMaxBoardsPerTable)
+    , dead_one_(memory != nullptr ? *memory->dead_ : own_dead_)
     , dead_many_(kMaxBoardsPerTable / 4)
     , best_marbles_(marbles_in(root))
+    // The table holds the finishes in the centre, which are all the finishes there are only for
+    // boards of the start's class; a board of another class is searched down to its last marble.
+    , table_marbles_(position_class(root) == position_class(start_bits()) ? table_.most_marbles() : 1)
 {
 }
 
@@ -81,7 +89,9 @@ SearchEnd Search::find_at_most(int marbles)
 bool Search::one_marble(Bits board)
 {
     visit(board);
-    if (marbles_in(board) <= FinishTable::kMostMarbles) {
+    if (marbles_in(board) == 1)
+        return true;
+    if (marbles_in(board) <= table_marbles_) {
         // The other end of the search: the table knows every board this small.
         if (!table_.finishes(board))
             return false;
@@ -89,7 +99,7 @@ bool Search::one_marble(Bits board)
         line_.insert(line_.end(), rest.begin(), rest.end());
         return true;
     }
-    if (stopping() || possible_last_holes(board) == 0)
+    if (stopping() || possible_last_holes(board) == 0 || (table_marbles_ > 1 && below_pagoda_bars(board)))
         return false;
     const Bits key = canonical(board);
     if (dead_one_.contains(key))
@@ -169,7 +179,7 @@ void Search::deepen_best_line()
     Bits board = root_;
     for (std::uint8_t i : best_line_)
         board ^= jumps()[i].from | jumps()[i].over | jumps()[i].to;
-    if (marbles_in(board) > FinishTable::kMostMarbles)
+    if (marbles_in(board) > std::max(table_marbles_, FinishTable::kBuiltMarbles))
         return;
     deepen_left_ = 20000;
     best_marbles_ = fewest_below(board, best_line_);

@@ -3,6 +3,7 @@
 #include "solver/bitboard.h"
 #include "solver/board_set.h"
 #include "solver/finish_table.h"
+#include "solver/solver.h"
 
 #include <atomic>
 #include <chrono>
@@ -22,8 +23,10 @@ enum class SearchEnd {
 /// a target are remembered up to symmetry, and the best line seen is kept throughout.
 class Search {
 public:
-    /// A search from `root` that stops at `deadline` or once `*cancel` is set (when not null).
-    Search(Bits root, std::chrono::steady_clock::time_point deadline, const std::atomic<bool>* cancel);
+    /// A search from `root` that stops at `deadline` or once `*cancel` is set (when not null);
+    /// with `memory`, the dead ends it finds are kept there and those known there are skipped.
+    Search(Bits root, std::chrono::steady_clock::time_point deadline, const std::atomic<bool>* cancel,
+        Memory* memory = nullptr);
 
     /// Moves the time the search stops at.
     void set_deadline(std::chrono::steady_clock::time_point deadline) { deadline_ = deadline; }
@@ -59,11 +62,13 @@ private:
     std::chrono::steady_clock::time_point deadline_;
     const std::atomic<bool>* cancel_;
     const FinishTable& table_;
-    BoardSet dead_one_; // boards with no one-marble finish
+    BoardSet own_dead_; // boards with no one-marble finish, when no game's memory is given
+    BoardSet& dead_one_; // the game's memory or own_dead_
     BoardSet dead_many_; // boards that cannot get below the current target of find_at_most
     std::vector<std::uint8_t> line_;
     std::vector<std::uint8_t> best_line_;
     int best_marbles_;
+    int table_marbles_; // boards of up to this many marbles are looked up, not searched
     std::uint64_t nodes_ = 0;
     std::uint64_t board_limit_ = ~std::uint64_t{0};
     bool stopped_ = false;

@@ -2,6 +2,7 @@
 
 #include "game/move_judge.h"
 #include "solver/bitboard.h"
+#include "solver/board_set.h"
 #include "solver/finish_table.h"
 #include "solver/invariants.h"
 #include "solver/search.h"
@@ -28,6 +29,9 @@ bool replay(Bits root, const std::vector<std::uint8_t>& indices, std::vector<Ste
     return true;
 }
 
+// A game's memory may take 32 MiB of slots, as one search's own table of dead ends does.
+constexpr std::size_t kMostRemembered = std::size_t{1} << 21;
+
 Answer undecided(Bits root, Search& search)
 {
     search.deepen_best_line();
@@ -41,13 +45,25 @@ Answer undecided(Bits root, Search& search)
 
 } // namespace
 
+Memory::Memory()
+    : dead_(std::make_unique<BoardSet>(kMostRemembered))
+{
+}
+
+Memory::~Memory() = default;
+
+std::size_t Memory::size() const
+{
+    return dead_->size();
+}
+
 void prepare()
 {
     FinishTable::get();
     possible_last_holes(canonical(kAllHoles));
 }
 
-Answer solve(const Board& board, const Limits& limits)
+Answer solve(const Board& board, const Limits& limits, Memory* memory)
 {
     const auto deadline = std::chrono::steady_clock::now() + limits.budget;
     const Bits root = bits_of(board);
@@ -56,7 +72,7 @@ Answer solve(const Board& board, const Limits& limits)
         return Answer{marbles == 1 ? Verdict::OneMarbleFinish : Verdict::NoOneMarbleFinish, {}, marbles, true};
 
     const auto begun = std::chrono::steady_clock::now();
-    Search search(root, deadline, limits.cancel);
+    Search search(root, deadline, limits.cancel, memory);
     const SearchEnd one = search.find_one_marble();
     if (one == SearchEnd::Stopped)
         return undecided(root, search);
@@ -96,6 +112,32 @@ Answer solve(const Board& board, const Limits& limits)
     else
         answer.best_proven = false;
     return answer;
+}
+
+} // namespace mossaline::solver
+
+namespace mossaline::solver {
+
+std::optional<std::size_t> last_winnable(const std::vector<Board>& game, const Limits& limits, Memory* memory)
+{
+    // Backwards from now: once a board is lost so is every later one, and each board shown lost
+    // is a dead end the search of the board before it meets at once.
+    const auto deadline = std::chrono::steady_clock::now() + limits.budget;
+    for (std::size_t i = game.size(); i-- > 0;) {
+        const Bits bits = bits_of(game[i]);
+        if (marbles_in(bits) == 1)
+            return i;
+        Search search(bits, deadline, limits.cancel, memory);
+        switch (search.find_one_marble()) {
+        case SearchEnd::Found:
+            return i;
+        case SearchEnd::Exhausted:
+            break;
+        case SearchEnd::Stopped:
+            return std::nullopt;
+        }
+    }
+    return std::nullopt;
 }
 
 } // namespace mossaline::solver

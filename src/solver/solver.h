@@ -4,6 +4,9 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstddef>
+#include <memory>
+#include <optional>
 #include <vector>
 
 namespace mossaline::solver {
@@ -36,14 +39,40 @@ struct Limits {
     const std::atomic<bool>* cancel = nullptr; ///< stops the search soon after it turns true
 };
 
-/// Builds the tables every search reads, which the first `solve` of a process does otherwise
-/// (about 30 ms); calling it early, say on a worker thread at start-up, makes the first answer as
-/// quick as the rest. Safe to call from any thread, any number of times.
+class BoardSet;
+
+/// What the searches of one game have learnt: the boards shown to have no one-marble finish,
+/// kept from call to call so no dead end is searched twice. One search at a time may use it.
+class Memory {
+public:
+    Memory();
+    ~Memory();
+    Memory(const Memory&) = delete;
+    Memory& operator=(const Memory&) = delete;
+    /// Boards remembered.
+    std::size_t size() const;
+
+private:
+    friend class Search;
+    std::unique_ptr<BoardSet> dead_;
+};
+
+/// Reads the table of finishes every search uses (made in place when its file is missing) and
+/// builds the other tables, which the first `solve` of a process does otherwise (tens of ms);
+/// calling it early, on a worker thread once the window shows, makes the first answer as quick
+/// as the rest. Safe to call from any thread, any number of times.
 void prepare();
 
 /// Decides whether `board` can still be played down to one marble; only the 45 holes of the
 /// cross are read. When none is left, the best count is then sought for about as long again
-/// as the verdict took. Safe to call from several threads at once.
-Answer solve(const Board& board, const Limits& limits);
+/// as the verdict took. Safe to call from several threads at once, each with its own `memory`
+/// (or none).
+Answer solve(const Board& board, const Limits& limits, Memory* memory = nullptr);
+
+/// Of `game`, the boards of one game from its start to now in order, the index of the last one
+/// that can still finish with one marble. Nothing when that is not known within the limits, or
+/// when no board of `game` can finish.
+std::optional<std::size_t> last_winnable(
+    const std::vector<Board>& game, const Limits& limits, Memory* memory = nullptr);
 
 } // namespace mossaline::solver

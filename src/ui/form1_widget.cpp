@@ -8,6 +8,7 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QToolTip>
 #include <algorithm>
 #include <array>
 
@@ -31,7 +32,9 @@ Form1Widget::Form1Widget(Form1& form)
     , actions_(this)
     , menu_(actions_.build_menu(this))
     , hint_(form)
-    , hint_search_([this](std::function<void()> task) { QMetaObject::invokeMethod(this, std::move(task), Qt::QueuedConnection); },
+    , hint_search_(
+          [this](
+              std::function<void()> task) { QMetaObject::invokeMethod(this, std::move(task), Qt::QueuedConnection); },
           kHintAtOnce, kHintInAll)
     , hint_note_(new HintNote(this))
 {
@@ -54,11 +57,12 @@ void Form1Widget::connect_handlers()
         // GCC 12's -fsanitize=vptr checks this inner closure's own address instead of the
         // `this` it captured through `forward`, and reports a valid window as "invalid vptr"
         // (docs/sanitizers.md has the reduced reproduction). Only this lambda is exempt.
-        natives_.on_click(name, [this, handler]() __attribute__((no_sanitize("vptr"))) {
-            end_hint();
-            (form_.*handler)();
-            sync();
-        });
+        natives_.on_click(
+            name, [ this, handler ]() __attribute__((no_sanitize("vptr"))) {
+                end_hint();
+                (form_.*handler)();
+                sync();
+            });
     };
     forward("Check1", &Form1::Check1_Click);
     forward("Check2", &Form1::Check2_Click);
@@ -87,6 +91,7 @@ void Form1Widget::connect_handlers()
     // The same path as a click on the label, so nothing of RESTART or EXIT is left out.
     connect(actions_.new_game, &QAction::triggered, this, [this] { control_clicked(form_.restart_command()); });
     connect(actions_.exit, &QAction::triggered, this, [this] { control_clicked(form_.exit_command()); });
+    connect(actions_.back, &QAction::triggered, this, [this] { back_to_winnable(); });
 }
 
 void Form1Widget::run_and_sync(bool (Form1::*command)())
@@ -135,14 +140,50 @@ void Form1Widget::show_hint(const Board& board, const solver::Answer& answer)
     if (!advice)
         return;
     hint_.show(advice->step);
-    hint_text_ = QString::fromStdString(advice->text);
+    show_advice(*advice);
+    if (answer.verdict != solver::Verdict::NoOneMarbleFinish)
+        return;
+    // On a lost board the note also tells how far back the game could still be won, once known.
+    hint_search_.ask_back(form_.boards_of_game(), [this, answer](const Board& asked, std::optional<std::size_t> back) {
+        if (asked != form_.board() || !hint_.showing() || !back || *back == 0)
+            return;
+        if (const auto advice_back = advice_for(asked, answer, back))
+            show_advice(*advice_back);
+    });
+}
+
+void Form1Widget::show_advice(const HintAdvice& advice)
+{
+    hint_text_ = QString::fromStdString(advice.text);
     sync();
     // Clear of the hole to jump into and of the ring on it, so the click there stays in view.
     QRect target = to_pixel_rect(form_.hover_marker().box);
-    if (const Control* hole = form_.marble_disc(advice->step.to))
+    if (const Control* hole = form_.marble_disc(advice.step.to))
         target = target.united(to_pixel_rect(hole->box));
-    if (const Control* marble = form_.marble_disc(advice->step.from))
+    if (const Control* marble = form_.marble_disc(advice.step.from))
         hint_note_->show_beside(hint_text_, to_pixel_rect(marble->box), target);
+}
+
+void Form1Widget::back_to_winnable()
+{
+    end_hint();
+    hint_search_.ask_back(form_.boards_of_game(), [this](const Board& asked, std::optional<std::size_t> back) {
+        if (asked != form_.board())
+            return;
+        if (back && *back > 0) {
+            form_.undo_jumps(static_cast<int>(*back));
+            sync();
+        }
+        say_back(back_note(back));
+    });
+    if (hint_search_.running())
+        say_back(back_looking_note());
+}
+
+void Form1Widget::say_back(const std::string& text)
+{
+    back_text_ = QString::fromStdString(text);
+    QToolTip::showText(surface_->mapToGlobal(surface_->rect().center()), back_text_, surface_);
 }
 
 void Form1Widget::end_hint()
@@ -309,6 +350,7 @@ void Form1Widget::board_key(KeyCommand command)
     case KeyCommand::TakeBack:
     case KeyCommand::Redo:
     case KeyCommand::Hint:
+    case KeyCommand::BackToWinnable:
     case KeyCommand::NewGame:
     case KeyCommand::Exit:
         // Window-wide keys: their actions take them before the board sees them.

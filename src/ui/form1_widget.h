@@ -53,6 +53,11 @@ public:
     void ask_hint();
     /// What the hint on show says about the board; empty while none shows.
     const QString& hint_text() const { return hint_text_; }
+    /// Takes back the jumps made since the last board of this game that can still finish with
+    /// one marble, once that board is known; says so when there is nothing to take back.
+    void back_to_winnable();
+    /// What "Back to the last winnable board" said last; empty until it is used.
+    const QString& back_text() const { return back_text_; }
     /// The search behind the hints.
     HintSearch& hint_search() { return hint_search_; }
     /// The note beside the marked marble: the hint's text, or that the game is still thinking.
@@ -74,6 +79,8 @@ private:
     void board_key(KeyCommand command);
     void run_and_sync(bool (Form1::*command)());
     void show_hint(const Board& board, const solver::Answer& answer);
+    void show_advice(const HintAdvice& advice);
+    void say_back(const std::string& text);
     void end_hint();
     void show_thinking();
     void end_thinking();
@@ -91,6 +98,7 @@ private:
     QString hint_text_;
     HintNote* hint_note_;
     QTimer thinking_after_;
+    QString back_text_;
 };
 
 } // namespace mossaline

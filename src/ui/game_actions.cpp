@@ -33,6 +33,7 @@ GameActions::GameActions(QWidget* host)
     , undo(window_wide_action(QStringLiteral("Undo"), host))
     , redo(window_wide_action(QStringLiteral("Redo"), host))
     , hint(window_wide_action(QStringLiteral("Hint"), host))
+    , back(window_wide_action(QStringLiteral("Back to the last winnable board"), host))
     , new_game(window_wide_action(QStringLiteral("New game"), host))
     , exit(window_wide_action(QStringLiteral("Exit"), host))
     , keys(new QAction(QStringLiteral("Keys"), host))
@@ -42,6 +43,7 @@ GameActions::GameActions(QWidget* host)
     undo->setShortcuts(shortcuts_of(KeyCommand::TakeBack));
     redo->setShortcuts(shortcuts_of(KeyCommand::Redo));
     hint->setShortcuts(shortcuts_of(KeyCommand::Hint));
+    back->setShortcuts(shortcuts_of(KeyCommand::BackToWinnable));
     new_game->setShortcuts(shortcuts_of(KeyCommand::NewGame));
     exit->setShortcuts(shortcuts_of(KeyCommand::Exit));
     set_enabled(false, false);
@@ -63,6 +65,7 @@ QMenu* GameActions::build_menu(QWidget* parent) const
     menu->addAction(undo);
     menu->addAction(redo);
     menu->addAction(hint);
+    menu->addAction(back);
     menu->addSeparator();
     menu->addAction(new_game);
     menu->addAction(exit);

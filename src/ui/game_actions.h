@@ -21,6 +21,7 @@ public:
     QAction* const undo; ///< takes back the last jump
     QAction* const redo; ///< makes the jump taken back again
     QAction* const hint; ///< marks the jump to make next
+    QAction* const back; ///< takes back jumps to the last board that can still finish with one marble
     QAction* const new_game; ///< RESTART, from the menu or the keyboard
     QAction* const exit; ///< EXIT, from the menu or the keyboard
     QAction* const keys; ///< shows the list of keys
@@ -30,7 +31,7 @@ public:
     void set_enabled(bool can_undo, bool can_redo);
     /// Greys Hint when no jump is left on the board.
     void set_hint_enabled(bool any_jump);
-    /// A new menu, owned by `parent`: Undo, Redo, Hint, then New game and Exit, then Keys and About.
+    /// A new menu, owned by `parent`: Undo, Redo, Hint, Back, then New game and Exit, then Keys and About.
     QMenu* build_menu(QWidget* parent) const;
 
     /// The text "Keys" shows: one line per entry of the key list.

@@ -6,20 +6,34 @@
 #include "ui_model/marker_grid.h"
 #include "ui_model/form1.h"
 
+#include <string>
+
 namespace mossaline {
 
 namespace {
 
-std::string marbles(int count) { return std::to_string(count) + (count == 1 ? " marble" : " marbles"); }
+std::string marbles(int count)
+{
+    return std::to_string(count) + (count == 1 ? " marble" : " marbles");
+}
 
-std::string text_for(const solver::Answer& answer)
+std::string jumps(std::size_t count)
+{
+    return std::to_string(count) + (count == 1 ? " jump" : " jumps");
+}
+
+std::string text_for(const solver::Answer& answer, std::optional<std::size_t> take_back)
 {
     switch (answer.verdict) {
     case solver::Verdict::OneMarbleFinish:
         return "A finish with one marble is still possible: jump this marble.";
     case solver::Verdict::NoOneMarbleFinish:
-        return "No finish with one marble is left. This line leaves " + marbles(answer.marbles_after_line) +
-            (answer.best_proven ? ", the fewest possible." : ".");
+        return "No finish with one marble is left. "
+            + (take_back && *take_back > 0
+                    ? "Take back " + jumps(*take_back) + " (B) to a board that can still finish with one marble. "
+                    : std::string())
+            + "This line leaves " + marbles(answer.marbles_after_line)
+            + (answer.best_proven ? ", the fewest possible." : ".");
     case solver::Verdict::Undecided:
         break;
     }
@@ -28,10 +42,25 @@ std::string text_for(const solver::Answer& answer)
 
 } // namespace
 
-std::optional<HintAdvice> advice_for(const Board& board, const solver::Answer& answer)
+std::string back_note(std::optional<std::size_t> take_back)
+{
+    if (!take_back)
+        return "Not sure yet which board of this game can still finish with one marble.";
+    if (*take_back == 0)
+        return "This board can still finish with one marble: nothing to take back.";
+    return "Took back " + jumps(*take_back) + ": this board can still finish with one marble.";
+}
+
+std::string back_looking_note()
+{
+    return "Still looking for the last board that can finish with one marble...";
+}
+
+std::optional<HintAdvice> advice_for(
+    const Board& board, const solver::Answer& answer, std::optional<std::size_t> take_back)
 {
     if (!answer.line.empty())
-        return HintAdvice{answer.line.front(), text_for(answer)};
+        return HintAdvice{answer.line.front(), text_for(answer, take_back)};
     // A search stopped before its first line still knows the board is not over.
     std::optional<HintAdvice> advice;
     for_each_open_jump(board, [&](const OpenJump& jump) {

@@ -9,6 +9,7 @@
 #include "ui_model/form1_design.h"
 
 #include <cmath>
+#include <optional>
 #include <string>
 
 namespace mossaline {
@@ -267,7 +268,29 @@ void Form1::play(Cue cue)
         cues_.play(cue);
 }
 
-bool Form1::undo_jump()
+bool Form1::undo_jump() { return take_back_one(true); }
+
+int Form1::undo_jumps(int count)
+{
+    int taken = 0;
+    while (taken < count && take_back_one(taken + 1 == count))
+        ++taken;
+    return taken;
+}
+
+std::vector<Board> Form1::boards_of_game() const
+{
+    Board board;
+    set_start_position(board);
+    std::vector<Board> game{board};
+    for (const RecordedJump& jump : history_.made_jumps()) {
+        apply_jump(board, jump.source, jump.target);
+        game.push_back(board);
+    }
+    return game;
+}
+
+bool Form1::take_back_one(bool with_cue)
 {
     const auto jump = history_.take_back();
     if (!jump)
@@ -279,9 +302,9 @@ bool Form1::undo_jump()
     put_marker(Shape5, jump->marker_before);
     if (ended_game && result_ && result_->loaded())
         result_->Command1_Click();
-    // The cue of a jump that does not stand. The jump taken back is open again, so this
-    // never ends the game.
-    finish_move(Cue::Loss, false);
+    // The cue of a jump that does not stand, once for a run of take-backs. The jump taken
+    // back is open again, so this never ends the game.
+    finish_move(with_cue ? std::optional<Cue>(Cue::Loss) : std::nullopt, false);
     return true;
 }
 
@@ -299,10 +322,11 @@ bool Form1::redo_jump()
 // The board is on screen before the cue blocks the thread, and the colours of the marbles
 // that can move follow it. Only a jump ends a game; any other click on a finished board
 // brings its report forward.
-void Form1::finish_move(Cue cue, bool jumped)
+void Form1::finish_move(std::optional<Cue> cue, bool jumped)
 {
     show_board();
-    play(cue);
+    if (cue)
+        play(*cue);
     if (module_.show_moves == 1)
         possible_moves();
     count_left();

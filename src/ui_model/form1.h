@@ -11,7 +11,9 @@
 
 #include <array>
 #include <functional>
+#include <vector>
 #include <memory>
+#include <optional>
 
 namespace mossaline {
 
@@ -96,6 +98,11 @@ public:
 
     /// Takes back the last jump of this game, as if it had never been made; false when there is none.
     bool undo_jump();
+    /// Takes back up to `count` jumps one by one as undo_jump() does, with one cue for them all;
+    /// the number taken back.
+    int undo_jumps(int count);
+    /// The boards of this game from its start to the board as it stands, one per jump made.
+    std::vector<Board> boards_of_game() const;
     /// Makes the jump taken back last again, as its click did; false when there is none.
     bool redo_jump();
     /// The board as it stands, for views that advise on it.
@@ -134,7 +141,8 @@ public:
     const Control& ambient_timer() const { return Timer2; }
 
 private:
-    void finish_move(Cue cue, bool jumped);
+    void finish_move(std::optional<Cue> cue, bool jumped);
+    bool take_back_one(bool with_cue);
     void put_marker(Control& marker, MarkerPlace place);
     void show_result(bool game_just_ended);
     void set_board_colour(int option);

@@ -21,6 +21,7 @@ constexpr std::array kBindings{
     KeyBinding{KeyCommand::Press, KeyScope::Board, "Space, Return, Enter"},
     KeyBinding{KeyCommand::OpenMenu, KeyScope::Board, "Shift+F10"},
     KeyBinding{KeyCommand::Hint, KeyScope::AnyWindow, "H"},
+    KeyBinding{KeyCommand::BackToWinnable, KeyScope::AnyWindow, "B"},
     KeyBinding{KeyCommand::NewGame, KeyScope::AnyWindow, "Ctrl+N, F2"},
     KeyBinding{KeyCommand::Exit, KeyScope::AnyWindow, "Ctrl+Q"},
 };
@@ -31,6 +32,7 @@ constexpr std::array kHelp{
     KeyHelp{"Ctrl+Z", "take back the last jump"},
     KeyHelp{"Ctrl+Shift+Z, Ctrl+Y", "make the jump taken back again"},
     KeyHelp{"H", "hint: mark the marble to jump and point at the hole it jumps into"},
+    KeyHelp{"B", "back to the last board that can still finish with one marble"},
     KeyHelp{"Tab, Shift+Tab", "go from the board to the options and back"},
     KeyHelp{"Menu, Shift+F10", "open the menu of the right mouse button"},
     KeyHelp{"Ctrl+N, F2", "new game, as RESTART"},

@@ -30,13 +30,18 @@ std::optional<solver::Answer> follow_line(const Board& asked, const solver::Answ
 HintSearch::HintSearch(
     ToWindowThread to_window_thread, std::chrono::milliseconds quick, std::chrono::milliseconds full, Solve solve)
     : to_window_thread_(std::move(to_window_thread))
-    , solve_(std::move(solve))
+    , solve_(solve ? std::move(solve) : Solve([this](const Board& board, const solver::Limits& limits) {
+        return solver::solve(board, limits, &memory_);
+    }))
     , quick_(quick)
     , full_(full)
 {
 }
 
-HintSearch::~HintSearch() { stop_worker(); }
+HintSearch::~HintSearch()
+{
+    stop_worker();
+}
 
 std::optional<Board> HintSearch::asked() const
 {
@@ -111,25 +116,61 @@ void HintSearch::ask(const Board& board, Done done)
             return;
         }
     }
+    start_worker(board, [this, done = std::move(done), full = full_](const Request& request) -> std::function<void()> {
+        solver::Answer answer = solve_(*request.board, {full, &request.cancel});
+        return [this, board = *request.board, done, answer = std::move(answer)] {
+            warmed_up_ = true;
+            if (answer.verdict != solver::Verdict::Undecided)
+                remember(board, answer);
+            done(board, answer);
+        };
+    });
+}
+
+void HintSearch::start_worker(const Board& asked, std::function<std::function<void()>(const Request&)> work)
+{
     auto request = std::make_shared<Request>();
-    request->board = board;
+    request->board = asked;
     request_ = request;
     const unsigned generation = generation_;
-    worker_ = std::thread([this, request, generation, done = std::move(done), full = full_] {
-        solver::Answer answer = solve_(*request->board, {full, &request->cancel});
+    worker_ = std::thread([this, request, generation, work = std::move(work)] {
+        std::function<void()> deliver = work(*request);
         request->finished = true;
         if (request->cancel)
             return;
-        to_window_thread_([this, request, generation, done, answer = std::move(answer)] {
+        to_window_thread_([this, generation, deliver = std::move(deliver)] {
             // Asked again, or cancelled, since: this answer belongs to a board gone by.
-            if (generation != generation_)
-                return;
-            warmed_up_ = true;
-            if (answer.verdict != solver::Verdict::Undecided)
-                remember(*request->board, answer);
-            done(*request->board, answer);
+            if (generation == generation_)
+                deliver();
         });
     });
+}
+
+void HintSearch::ask_back(std::vector<Board> game, BackDone done)
+{
+    cancel();
+    warmed_up_ = warmed_up_ || prepared_;
+    if (game.empty())
+        return;
+    const auto back_from = [](const std::vector<Board>& boards, std::optional<std::size_t> last) {
+        return last ? std::optional<std::size_t>(boards.size() - 1 - *last) : std::nullopt;
+    };
+    if (warmed_up_) {
+        if (const auto last = solver::last_winnable(game, {quick_}, &memory_)) {
+            done(game.back(), back_from(game, last));
+            return;
+        }
+    }
+    const Board now = game.back(); // before the game moves into the search
+    start_worker(now,
+        [this, game = std::move(game), done = std::move(done), back_from, full = full_](
+            const Request& request) -> std::function<void()> {
+            const auto last = solver::last_winnable(game, {full, &request.cancel}, &memory_);
+            return [this, board = game.back(), done, back = back_from(game, last)] {
+                warmed_up_ = true;
+                done(board, back);
+            };
+        });
 }
 
 } // namespace mossaline

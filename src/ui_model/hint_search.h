@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <thread>
+#include <vector>
 
 namespace mossaline {
 
@@ -24,10 +25,15 @@ public:
 
     /// The search itself; the solver's unless a test puts another in.
     using Solve = std::function<solver::Answer(const Board&, const solver::Limits&)>;
+    /// Receives, on the window's thread, the last board asked about and how many jumps must be
+    /// taken back to reach the last board of the game that can still finish with one marble:
+    /// 0 when this one can, nothing when that is not known in time.
+    using BackDone = std::function<void(const Board&, std::optional<std::size_t>)>;
 
     /// `quick` is what the window may spend at once, `full` what the search may take in all.
+    /// Without `solve`, the solver's, with a memory that lasts as long as this object.
     HintSearch(ToWindowThread to_window_thread, std::chrono::milliseconds quick, std::chrono::milliseconds full,
-        Solve solve = solver::solve);
+        Solve solve = {});
     ~HintSearch();
     HintSearch(const HintSearch&) = delete;
     HintSearch& operator=(const HintSearch&) = delete;
@@ -37,6 +43,10 @@ public:
     /// and, if it decides nothing, a full one on a thread of its own. `done` runs here at once
     /// or later on the window's thread.
     void ask(const Board& board, Done done);
+    /// Asks, about `game` (the boards from the start of this game to now), how far back its
+    /// last board that can still finish with one marble lies; as `ask`, a short search here and
+    /// the rest on a thread of its own.
+    void ask_back(std::vector<Board> game, BackDone done);
     /// Builds the solver's tables on a thread of its own, so the first hint is answered at once.
     void prepare();
     /// Stops the search under way; its answer never arrives.
@@ -56,9 +66,11 @@ private:
     };
 
     void remember(const Board& board, const solver::Answer& answer);
+    void start_worker(const Board& asked, std::function<std::function<void()>(const Request&)> work);
     std::optional<solver::Answer> from_last_line(const Board& board) const;
     void stop_worker();
 
+    solver::Memory memory_; // what this game's searches learnt; one search uses it at a time
     ToWindowThread to_window_thread_;
     Solve solve_;
     std::chrono::milliseconds quick_;

@@ -41,7 +41,8 @@ TEST_F(Hint, HintAndClickAloneFinishAGameWithOneMarble)
     for (int move = 1; count_open_jumps(module.board) > 0; ++move) {
         const Board before = module.board;
         std::optional<HintAdvice> advice;
-        search.ask(module.board, [&](const Board& board, const solver::Answer& answer) { advice = advice_for(board, answer); });
+        search.ask(module.board,
+            [&](const Board& board, const solver::Answer& answer) { advice = advice_for(board, answer); });
         // The first answer comes from the search's own thread; the ones after it, at once.
         for (int wait = 0; wait < 1000 && !advice; ++wait) {
             std::this_thread::sleep_for(5ms);
@@ -150,6 +151,21 @@ TEST_F(Hint, AnAnswerComesOnlyForTheLastBoardAskedAndNeverAfterCancel)
     EXPECT_FALSE(search.running());
     run_posted();
     EXPECT_TRUE(answered.empty());
+}
+
+TEST(HintNote, LostBoardTellsHowFarBackTheGameCouldStillBeWon)
+{
+    // Faults: the count of jumps to take back left out, put after the line, or "1 jumps".
+    Board board;
+    set_start_position(board);
+    const solver::Answer lost{solver::Verdict::NoOneMarbleFinish, {{39, 40, 41}}, 5, true};
+    EXPECT_EQ(advice_for(board, lost, 3)->text,
+        "No finish with one marble is left. Take back 3 jumps (B) to a board that can still finish with one "
+        "marble. This line leaves 5 marbles, the fewest possible.");
+    EXPECT_NE(advice_for(board, lost, 1)->text.find("Take back 1 jump (B)"), std::string::npos);
+    EXPECT_EQ(advice_for(board, lost)->text.find("Take back"), std::string::npos);
+    EXPECT_EQ(back_note(0), "This board can still finish with one marble: nothing to take back.");
+    EXPECT_EQ(back_note(1), "Took back 1 jump: this board can still finish with one marble.");
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "keyboard_fixture.h"
+#include "losing_game.h"
 #include "options_fixture.h"
 
 #include "game/grid.h"
@@ -125,6 +126,30 @@ TEST_F(HintWidget, NoMoveLeftNoHint)
     QTest::qWait(50);
     EXPECT_TRUE(window->hint_text().isEmpty());
     EXPECT_FALSE(window->hint_search().running());
+}
+
+TEST_F(HintWidget, BTakesBackToTheBoardBeforeTheLosingJump)
+{
+    // Faults: B not bound; too many or too few jumps taken back; not taken back as Undo does,
+    // so Redo cannot go forward again; a board that can still be won changed by B.
+    const LosingGame game = losing_game(30, 2);
+    ASSERT_GT(game.losing_jump, 0u);
+    for (const auto& [from, to] : game.jumps) {
+        pointer().click_cell(column_of(from), row_of(from));
+        pointer().click_cell(column_of(to), row_of(to));
+    }
+    ASSERT_EQ(module.board, game.boards.back());
+    key(Qt::Key_B);
+    const Board last_winnable = game.boards[game.losing_jump - 1];
+    ASSERT_TRUE(QTest::qWaitFor([&] { return module.board == last_winnable; }, 20000));
+    EXPECT_EQ(window->back_text().toStdString(), "Took back 3 jumps: this board can still finish with one marble.");
+    EXPECT_TRUE(form.can_redo());
+
+    key(Qt::Key_B);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->back_text().contains("nothing to take back"); }, 20000));
+    EXPECT_EQ(module.board, last_winnable);
+    window->actions().redo->trigger();
+    EXPECT_EQ(module.board, game.boards[game.losing_jump]);
 }
 
 } // namespace

@@ -67,6 +67,7 @@ fi
 for entry in "./usr/bin/mossaline -> ../lib/mossaline/mossaline" \
   "./usr/lib/mossaline/mossaline" \
   "./usr/lib/mossaline/sound/chimeup.wav" \
+  "./usr/lib/mossaline/mossaline-finishes.bin" \
   "./usr/share/applications/$APP_ID.desktop" \
   "./usr/share/metainfo/$APP_ID.metainfo.xml" \
   "./usr/share/icons/hicolor/scalable/apps/$APP_ID.svg" \

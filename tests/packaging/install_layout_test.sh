@@ -25,7 +25,7 @@ case "$program_dir" in
 esac
 [ "$(basename "$link")" = mossaline ] || fail "bin/mossaline points to $link, not to a program named mossaline"
 
-expected=("bin/mossaline -> $link" "$program_dir/mossaline")
+expected=("bin/mossaline -> $link" "$program_dir/mossaline" "$program_dir/mossaline-finishes.bin")
 for cue in "${CUE_NAMES[@]}"; do
   expected+=("$program_dir/sound/$cue")
 done

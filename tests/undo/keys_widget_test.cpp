@@ -143,7 +143,9 @@ TEST_F(Keys, ARightClickOpensTheMenuWithoutAMove)
     QStringList texts;
     for (QAction* action : window->menu()->actions())
         texts << action->text();
-    EXPECT_EQ(texts, (QStringList{"Undo", "Redo", "Hint", "", "New game", "Exit", "", "Keys", "About MOSSALINE"}));
+    EXPECT_EQ(texts,
+        (QStringList{"Undo", "Redo", "Hint", "Back to the last winnable board", "", "New game", "Exit", "", "Keys",
+            "About MOSSALINE"}));
     GameActions& actions = window->actions();
     EXPECT_EQ(actions.undo->shortcut(), QKeySequence(QKeySequence::Undo));
     EXPECT_FALSE(actions.undo->isEnabled() || actions.redo->isEnabled());

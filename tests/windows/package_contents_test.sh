@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The Windows zip holds exactly what the program needs: every DLL that the program, its platform
 # plug-in or a shipped DLL imports is in the zip or is the system's own (in Wine's system32),
-# every shipped DLL is imported by something shipped, and besides them only the nine cues,
-# README and LICENSE. Import tables are read with objdump.
+# every shipped DLL is imported by something shipped, and besides them only the nine cues, the
+# hint's table of finishes, README and LICENSE. Import tables are read with objdump.
 # Usage: package_contents_test.sh ZIP   (WINEPREFIX set by the caller, its prefix made)
 set -euo pipefail
 zip=${1:?usage: package_contents_test.sh ZIP}
@@ -34,12 +34,13 @@ for key in "${!shipped[@]}"; do
   [[ -n ${imported[$key]:-} ]] || fail "${shipped[$key]} is in the zip but nothing imports it"
 done
 [[ -f ./platforms/qwindows.dll ]] || fail "the platform plug-in platforms/qwindows.dll is missing"
+[[ -s ./mossaline-finishes.bin ]] || fail "the hint's table of finishes is missing"
 for cue in chimeup gain loss normal ringin bird 1 2 yahoo; do
   [[ -f sound/$cue.wav ]] || fail "sound/$cue.wav is missing"
 done
 while IFS= read -r file; do
   case $file in
-    ./mossaline.exe | ./README.md | ./LICENSE | ./sound/*.wav | *.dll | *.DLL) ;;
+    ./mossaline.exe | ./mossaline-finishes.bin | ./README.md | ./LICENSE | ./sound/*.wav | *.dll | *.DLL) ;;
     *) fail "unexpected file $file" ;;
   esac
 done < <(find . -type f)
