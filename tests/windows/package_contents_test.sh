@@ -47,4 +47,4 @@ done < <(find . -type f)
 (( $(find ./sound -type f | wc -l) == 9 )) || fail "the sound folder holds other files than the nine cues"
 
 (( failures == 0 )) || exit 1
-echo "PASS: $zip holds mossaline.exe, ${#shipped[@]} DLLs (all imported, none missing), the nine cues, README and LICENSE"
+echo "PASS: $zip holds mossaline.exe, ${#shipped[@]} DLLs (all imported, none missing), the nine cues, the table of finishes, README and LICENSE"
