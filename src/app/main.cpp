@@ -1,12 +1,12 @@
 #include "app/desktop_check.h"
 #include "assets/game_icon.h"
-#include "sound/make_cue_player.h"
 #include "solver/finish_table.h"
+#include "sound/make_cue_player.h"
 #include "sound/sound_folder.h"
-#include "ui_model/clock_random_source.h"
-#include "ui_model/form1.h"
 #include "ui/form1_widget.h"
 #include "ui/repainting_cue_player.h"
+#include "ui_model/clock_random_source.h"
+#include "ui_model/form1.h"
 
 #include <QApplication>
 #include <QTimer>

@@ -12,11 +12,20 @@ inline constexpr int kLastGridIndex = 81;
 inline constexpr int kCentreCell = 41;
 
 /// Cell index of a grid position: indices run down a column, then on to the next column.
-constexpr int cell_index(int column, int row) { return 9 * column + row + 1; }
+constexpr int cell_index(int column, int row)
+{
+    return 9 * column + row + 1;
+}
 /// Column of a cell index in 1..81.
-constexpr int column_of(int index) { return (index - 1) / 9; }
+constexpr int column_of(int index)
+{
+    return (index - 1) / 9;
+}
 /// Row of a cell index in 1..81.
-constexpr int row_of(int index) { return (index - 1) % 9; }
+constexpr int row_of(int index)
+{
+    return (index - 1) % 9;
+}
 
 /// True for the 45 grid positions of the cross: the middle three columns and rows.
 constexpr bool is_board_cell(int index)

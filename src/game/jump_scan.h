@@ -10,17 +10,19 @@ namespace mossaline {
 struct OpenJump {
     int from; ///< the marble that jumps
     int over; ///< the marble jumped over
-    int to;   ///< the empty hole it lands in
+    int to; ///< the empty hole it lands in
 };
 
 /// Vertical triples that run off the foot of column 3 or 4 onto the head of the next
 /// column with all three cells on the board; they are no straight line and never a jump.
-constexpr bool is_cross_column_start(int first) { return first == 35 || first == 36 || first == 44 || first == 45; }
+constexpr bool is_cross_column_start(int first)
+{
+    return first == 35 || first == 36 || first == 44 || first == 45;
+}
 
 /// Calls `visit(OpenJump)` for every open jump, vertical lines first (starts 1..76), then
 /// horizontal ones (starts 1..60), each line tested downwards/rightwards before the reverse.
-template <class Visit>
-void for_each_open_jump(const Board& board, Visit&& visit)
+template <class Visit> void for_each_open_jump(const Board& board, Visit&& visit)
 {
     const auto jumpable = [&board](int from, int over, int to) {
         return board.at(from) == Cell::Marble && board.at(over) == Cell::Marble && board.at(to) == Cell::Empty;

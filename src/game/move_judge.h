@@ -6,8 +6,8 @@ namespace mossaline {
 
 /// How a click's pair of cells (where the marker was, where it is now) is judged.
 enum class MoveVerdict {
-    Jump,     ///< a legal jump: the source marble jumps over the middle one into the target
-    Refused,  ///< two apart in a line, but the cells do not allow the jump
+    Jump, ///< a legal jump: the source marble jumps over the middle one into the target
+    Refused, ///< two apart in a line, but the cells do not allow the jump
     NotALine, ///< not two apart in a line (including the same cell twice)
 };
 

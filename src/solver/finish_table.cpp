@@ -42,7 +42,10 @@ std::uint64_t fnv1a(const void* data, std::size_t size, std::uint64_t hash)
 
 } // namespace
 
-void FinishTable::look_beside(std::filesystem::path program_folder) { named_program_folder() = std::move(program_folder); }
+void FinishTable::look_beside(std::filesystem::path program_folder)
+{
+    named_program_folder() = std::move(program_folder);
+}
 
 const FinishTable& FinishTable::get()
 {

@@ -51,8 +51,10 @@ void hatch(QPainter& painter, const QPainterPath& area, Colour colour)
     const QRectF bounds = area.boundingRect();
     const double span = bounds.width() + bounds.height();
     for (double offset = -span; offset <= span; offset += kHatchPitch) {
-        painter.drawLine(QPointF(bounds.left() + offset, bounds.top()), QPointF(bounds.left() + offset + span, bounds.top() + span));
-        painter.drawLine(QPointF(bounds.right() - offset, bounds.top()), QPointF(bounds.right() - offset - span, bounds.top() + span));
+        painter.drawLine(
+            QPointF(bounds.left() + offset, bounds.top()), QPointF(bounds.left() + offset + span, bounds.top() + span));
+        painter.drawLine(QPointF(bounds.right() - offset, bounds.top()),
+            QPointF(bounds.right() - offset - span, bounds.top() + span));
     }
     painter.restore();
 }
@@ -102,7 +104,10 @@ ControlPainter::Pictures ControlPainter::decode(const QStringList& paths)
     return pictures;
 }
 
-void ControlPainter::adopt(Pictures pictures) { pictures_.insert(pictures); }
+void ControlPainter::adopt(Pictures pictures)
+{
+    pictures_.insert(pictures);
+}
 
 void ControlPainter::paint(QPainter& painter, const Control& control)
 {

@@ -14,9 +14,15 @@ namespace {
 
 // Where a control can leave paint, in whole logical pixels: its box, with a pixel to spare for
 // antialiased edges.
-QRect painted_extent(const TwipsRect& box) { return to_pixels(box).toAlignedRect().adjusted(-1, -1, 1, 1); }
+QRect painted_extent(const TwipsRect& box)
+{
+    return to_pixels(box).toAlignedRect().adjusted(-1, -1, 1, 1);
+}
 
-bool painted_here(const Control& control) { return control.is_painted() && control.container.empty(); }
+bool painted_here(const Control& control)
+{
+    return control.is_painted() && control.container.empty();
+}
 
 } // namespace
 
@@ -27,10 +33,14 @@ ControlSurface::ControlSurface(const WindowModel& window, PointerSink& sink, QWi
 {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setGeometry(0, 0, qRound(to_pixels(window.design().client_width)), qRound(to_pixels(window.design().client_height)));
+    setGeometry(
+        0, 0, qRound(to_pixels(window.design().client_width)), qRound(to_pixels(window.design().client_height)));
 }
 
-ControlSurface::~ControlSurface() { finish_preparing(); }
+ControlSurface::~ControlSurface()
+{
+    finish_preparing();
+}
 
 const Control* ControlSurface::control_at(double x, double y) const
 {
@@ -77,7 +87,10 @@ QRegion ControlSurface::take_changes()
     return changed;
 }
 
-void ControlSurface::update_changed() { schedule(take_changes()); }
+void ControlSurface::update_changed()
+{
+    schedule(take_changes());
+}
 
 void ControlSurface::schedule(const QRegion& region)
 {
@@ -87,7 +100,10 @@ void ControlSurface::schedule(const QRegion& region)
     update(region);
 }
 
-QRect ControlSurface::focus_ring_extent() const { return painted_extent(focus_box_); }
+QRect ControlSurface::focus_ring_extent() const
+{
+    return painted_extent(focus_box_);
+}
 
 void ControlSurface::set_focus_box(const TwipsRect& box)
 {

@@ -109,7 +109,8 @@ void Form1Widget::ask_hint()
         return; // nothing to advise on
     // Whichever control had the keyboard, Enter now makes the suggested jump.
     surface_->setFocus(Qt::OtherFocusReason);
-    hint_search_.ask(form_.board(), [this](const Board& board, const solver::Answer& answer) { show_hint(board, answer); });
+    hint_search_.ask(
+        form_.board(), [this](const Board& board, const solver::Answer& answer) { show_hint(board, answer); });
     if (hint_search_.running())
         thinking_after_.start();
 }

@@ -1,15 +1,15 @@
 #pragma once
 
 #include "ui/control_surface.h"
-#include "ui_model/form1.h"
 #include "ui/game_actions.h"
-#include "ui_model/board_hint.h"
-#include "ui_model/game_keys.h"
-#include "ui_model/hint_search.h"
 #include "ui/hint_note.h"
 #include "ui/native_controls.h"
 #include "ui/pointer_sink.h"
 #include "ui/result_widget.h"
+#include "ui_model/board_hint.h"
+#include "ui_model/form1.h"
+#include "ui_model/game_keys.h"
+#include "ui_model/hint_search.h"
 
 #include <QTimer>
 #include <QWidget>

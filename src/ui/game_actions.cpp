@@ -57,7 +57,10 @@ void GameActions::set_enabled(bool can_undo, bool can_redo)
     redo->setEnabled(can_redo);
 }
 
-void GameActions::set_hint_enabled(bool any_jump) { hint->setEnabled(any_jump); }
+void GameActions::set_hint_enabled(bool any_jump)
+{
+    hint->setEnabled(any_jump);
+}
 
 QMenu* GameActions::build_menu(QWidget* parent) const
 {

@@ -96,7 +96,8 @@ void NativeControls::create(Control& control, QWidget* host)
         if (!control.push_look)
             button->setBackgroundRole(QPalette::Window);
         // clicked() comes from the player only (pointer or keyboard), never from sync().
-        QObject::connect(button, &QAbstractButton::clicked, button, [this, &control](bool checked) { clicked(control, checked); });
+        QObject::connect(
+            button, &QAbstractButton::clicked, button, [this, &control](bool checked) { clicked(control, checked); });
         made = button;
         break;
     }

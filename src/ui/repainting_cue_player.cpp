@@ -7,7 +7,10 @@ RepaintingCuePlayer::RepaintingCuePlayer(CuePlayer& inner)
 {
 }
 
-void RepaintingCuePlayer::set_repaint(std::function<void()> repaint) { repaint_ = std::move(repaint); }
+void RepaintingCuePlayer::set_repaint(std::function<void()> repaint)
+{
+    repaint_ = std::move(repaint);
+}
 
 void RepaintingCuePlayer::play(Cue cue)
 {

@@ -27,10 +27,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void surface_moved(float, float) override {}
-    void surface_clicked() override {}
-    void control_moved(const Control&) override {}
-    void control_clicked(const Control&) override {}
+    void surface_moved(float, float) override { }
+    void surface_clicked() override { }
+    void control_moved(const Control&) override { }
+    void control_clicked(const Control&) override { }
 
     Result& result_;
     ControlSurface* surface_;

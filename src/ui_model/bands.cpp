@@ -11,14 +11,26 @@ constexpr double kBandSize = board_geometry::kPitch;
 constexpr double kFirstRowEdge = board_geometry::kBandsTop;
 constexpr double kFirstColumnEdge = board_geometry::kBandsLeft;
 
-bool is_middle(int line) { return line >= 3 && line <= 5; }
+bool is_middle(int line)
+{
+    return line >= 3 && line <= 5;
+}
 
-bool strictly_between(double value, double low, double high) { return low < value && value < high; }
+bool strictly_between(double value, double low, double high)
+{
+    return low < value && value < high;
+}
 
 // The arms are only three cells wide, so a band of an arm row or column also needs the
 // other coordinate inside the middle three lines.
-bool within_middle_columns(double x) { return strictly_between(x, kFirstColumnEdge + 3 * kBandSize, kFirstColumnEdge + 6 * kBandSize); }
-bool within_middle_rows(double y) { return strictly_between(y, kFirstRowEdge + 3 * kBandSize, kFirstRowEdge + 6 * kBandSize); }
+bool within_middle_columns(double x)
+{
+    return strictly_between(x, kFirstColumnEdge + 3 * kBandSize, kFirstColumnEdge + 6 * kBandSize);
+}
+bool within_middle_rows(double y)
+{
+    return strictly_between(y, kFirstRowEdge + 3 * kBandSize, kFirstRowEdge + 6 * kBandSize);
+}
 
 } // namespace
 

@@ -77,6 +77,9 @@ std::optional<int> cursor_step(int hover_left, int hover_top, CursorDirection di
     return cell;
 }
 
-TwipsPoint cell_centre(int cell) { return board_geometry::band_centre(cell); }
+TwipsPoint cell_centre(int cell)
+{
+    return board_geometry::band_centre(cell);
+}
 
 } // namespace mossaline

@@ -1,10 +1,10 @@
 #include "ui_model/board_hint.h"
 
-#include "ui_model/board_cursor.h"
 #include "game/grid.h"
 #include "game/jump_scan.h"
-#include "ui_model/marker_grid.h"
+#include "ui_model/board_cursor.h"
 #include "ui_model/form1.h"
+#include "ui_model/marker_grid.h"
 
 #include <string>
 

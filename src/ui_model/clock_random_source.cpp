@@ -4,12 +4,16 @@
 
 namespace mossaline {
 
-ClockRandomSource::ClockRandomSource() { reseed(); }
+ClockRandomSource::ClockRandomSource()
+{
+    reseed();
+}
 
 void ClockRandomSource::reseed()
 {
     const auto now = std::chrono::high_resolution_clock::now().time_since_epoch().count();
-    std::seed_seq seed{static_cast<std::uint32_t>(now), static_cast<std::uint32_t>(static_cast<std::uint64_t>(now) >> 32)};
+    std::seed_seq seed{
+        static_cast<std::uint32_t>(now), static_cast<std::uint32_t>(static_cast<std::uint64_t>(now) >> 32)};
     generator_.seed(seed);
 }
 

@@ -18,9 +18,9 @@ enum class FillStyle { Transparent, Solid, DiagonalCross };
 
 /// A box in twips, relative to the control's container.
 struct TwipsRect {
-    int left = 0;   ///< x of the top-left corner
-    int top = 0;    ///< y of the top-left corner
-    int width = 0;  ///< extent to the right
+    int left = 0; ///< x of the top-left corner
+    int top = 0; ///< y of the top-left corner
+    int width = 0; ///< extent to the right
     int height = 0; ///< extent downwards
 
     /// True when the point lies inside the box (right and bottom edges excluded).
@@ -31,28 +31,28 @@ struct TwipsRect {
 
 /// One control of a window: its design values, and the properties handlers change at run time.
 struct Control {
-    std::string name{};                            ///< the control's name, e.g. "Shape3"
-    int index = -1;                                ///< element index within a control array; -1 for a single control
-    ControlKind kind = ControlKind::Label;         ///< what it is
-    TwipsRect box{};                               ///< place and size
-    std::string caption{};                        ///< text of labels, boxes and buttons
-    Colour back_colour = colours::kBlack;          ///< label background, button face, frame fill
-    Colour fore_colour = colours::kButtonText;     ///< text colour
-    double font_points = 0;                        ///< font size; 0 uses the window's own font
-    ShapeForm form = ShapeForm::Rectangle;         ///< outline of a shape
+    std::string name{}; ///< the control's name, e.g. "Shape3"
+    int index = -1; ///< element index within a control array; -1 for a single control
+    ControlKind kind = ControlKind::Label; ///< what it is
+    TwipsRect box{}; ///< place and size
+    std::string caption{}; ///< text of labels, boxes and buttons
+    Colour back_colour = colours::kBlack; ///< label background, button face, frame fill
+    Colour fore_colour = colours::kButtonText; ///< text colour
+    double font_points = 0; ///< font size; 0 uses the window's own font
+    ShapeForm form = ShapeForm::Rectangle; ///< outline of a shape
     FillStyle fill_style = FillStyle::Transparent; ///< inside of a shape
-    Colour fill_colour = colours::kBlack;          ///< colour of a shape's inside
-    Colour border_colour = colours::kWindowText;   ///< colour of a shape's outline
-    int border_width = 1;                          ///< outline width in pixels
-    std::string picture{};                        ///< resource path of a picture
-    bool visible = true;                           ///< shown or hidden
-    int tab_order = -1;                            ///< keyboard order of focusable controls
-    std::string container{};                      ///< frame holding the control; empty for the window itself
-    bool push_look = false;                        ///< a check box drawn as a button that stays pressed
-    std::int16_t checked = 0;                      ///< check box state: 0 unchecked, 1 checked
-    bool selected = false;                         ///< option button state
-    int interval_ms = 0;                           ///< timer period
-    bool enabled = true;                           ///< timer running
+    Colour fill_colour = colours::kBlack; ///< colour of a shape's inside
+    Colour border_colour = colours::kWindowText; ///< colour of a shape's outline
+    int border_width = 1; ///< outline width in pixels
+    std::string picture{}; ///< resource path of a picture
+    bool visible = true; ///< shown or hidden
+    int tab_order = -1; ///< keyboard order of focusable controls
+    std::string container{}; ///< frame holding the control; empty for the window itself
+    bool push_look = false; ///< a check box drawn as a button that stays pressed
+    std::int16_t checked = 0; ///< check box state: 0 unchecked, 1 checked
+    bool selected = false; ///< option button state
+    int interval_ms = 0; ///< timer period
+    bool enabled = true; ///< timer running
 
     /// True for the kinds painted by the window's own surface.
     bool is_painted() const

@@ -1,12 +1,12 @@
 #include "ui_model/form1.h"
 
-#include "ui_model/bands.h"
 #include "game/grid.h"
 #include "game/jump_scan.h"
-#include "ui_model/marker_grid.h"
 #include "game/move_judge.h"
-#include "ui_model/rounding.h"
+#include "ui_model/bands.h"
 #include "ui_model/form1_design.h"
+#include "ui_model/marker_grid.h"
+#include "ui_model/rounding.h"
 
 #include <cmath>
 #include <optional>
@@ -17,7 +17,10 @@ namespace mossaline {
 namespace {
 
 // One channel of a flicker colour: 150..250, halfway values to the even neighbour.
-int light_channel(float draw) { return static_cast<int>(std::nearbyint(100.0 * draw + 150.0)); }
+int light_channel(float draw)
+{
+    return static_cast<int>(std::nearbyint(100.0 * draw + 150.0));
+}
 
 // Loops over grid cells stop at the last slot; grid positions 79..81 have no shapes.
 constexpr int kLastSlot = 78;
@@ -203,16 +206,43 @@ void Form1::Check5_Click()
     Image3.visible = module_.sound_on == 1;
 }
 
-void Form1::set_board_colour(int option) { Shape1.fill_colour = Option[static_cast<std::size_t>(option)]->back_colour; }
+void Form1::set_board_colour(int option)
+{
+    Shape1.fill_colour = Option[static_cast<std::size_t>(option)]->back_colour;
+}
 
-void Form1::Option1_Click() { set_board_colour(1); }
-void Form1::Option2_Click() { set_board_colour(2); }
-void Form1::Option3_Click() { set_board_colour(3); }
-void Form1::Option4_Click() { set_board_colour(4); }
-void Form1::Option5_Click() { set_board_colour(5); }
-void Form1::Option6_Click() { set_board_colour(6); }
-void Form1::Option7_Click() { set_board_colour(7); }
-void Form1::Option8_Click() { set_board_colour(8); }
+void Form1::Option1_Click()
+{
+    set_board_colour(1);
+}
+void Form1::Option2_Click()
+{
+    set_board_colour(2);
+}
+void Form1::Option3_Click()
+{
+    set_board_colour(3);
+}
+void Form1::Option4_Click()
+{
+    set_board_colour(4);
+}
+void Form1::Option5_Click()
+{
+    set_board_colour(5);
+}
+void Form1::Option6_Click()
+{
+    set_board_colour(6);
+}
+void Form1::Option7_Click()
+{
+    set_board_colour(7);
+}
+void Form1::Option8_Click()
+{
+    set_board_colour(8);
+}
 
 void Form1::Timer1_Timer()
 {
@@ -250,10 +280,14 @@ void Form1::reset_marble_colours()
 void Form1::possible_moves()
 {
     reset_marble_colours();
-    for_each_open_jump(module_.board, [this](const OpenJump& jump) { Shape3(jump.from)->fill_colour = colours::kMovableMarble; });
+    for_each_open_jump(
+        module_.board, [this](const OpenJump& jump) { Shape3(jump.from)->fill_colour = colours::kMovableMarble; });
 }
 
-void Form1::count_left() { module_.moves_possible = count_open_jumps(module_.board); }
+void Form1::count_left()
+{
+    module_.moves_possible = count_open_jumps(module_.board);
+}
 
 void Form1::restart()
 {
@@ -268,7 +302,10 @@ void Form1::play(Cue cue)
         cues_.play(cue);
 }
 
-bool Form1::undo_jump() { return take_back_one(true); }
+bool Form1::undo_jump()
+{
+    return take_back_one(true);
+}
 
 int Form1::undo_jumps(int count)
 {
@@ -349,6 +386,9 @@ void Form1::move_cursor(CursorDirection direction)
     Form_MouseMove(centre.x, centre.y);
 }
 
-void Form1::press_cursor() { Form_Click(); }
+void Form1::press_cursor()
+{
+    Form_Click();
+}
 
 } // namespace mossaline

@@ -1,19 +1,19 @@
 #pragma once
 
-#include "ui_model/board_cursor.h"
 #include "game/jump_history.h"
-#include "ui_model/module1.h"
 #include "sound/cue_player.h"
+#include "ui_model/board_cursor.h"
 #include "ui_model/control_array.h"
+#include "ui_model/module1.h"
 #include "ui_model/random_source.h"
 #include "ui_model/result.h"
 #include "ui_model/window_model.h"
 
 #include <array>
 #include <functional>
-#include <vector>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace mossaline {
 
@@ -27,23 +27,23 @@ public:
 
     WindowModel window; ///< every control of the window
 
-    Control& Label1;  ///< EXIT
-    Control& Label2;  ///< RESTART
-    Control& Label4;  ///< "Marbles left :"
-    Control& Label5;  ///< the count of marbles left
-    Control& Shape1;  ///< the board disc
-    Control& Shape4;  ///< the hover marker
-    Control& Shape5;  ///< the last-position marker, source of the next move
-    Control& Image2;  ///< picture left of the title
-    Control& Image3;  ///< picture right of the title
-    Control& Frame1;  ///< the options panel
-    Control& Check1;  ///< "OPTIONS"
-    Control& Check2;  ///< "Show possible moves"
-    Control& Check3;  ///< "Show last position"
-    Control& Check4;  ///< "Show marbles left"
-    Control& Check5;  ///< "Play sound"
-    Control& Timer1;  ///< flicker of the hovered command label
-    Control& Timer2;  ///< ambient cues
+    Control& Label1; ///< EXIT
+    Control& Label2; ///< RESTART
+    Control& Label4; ///< "Marbles left :"
+    Control& Label5; ///< the count of marbles left
+    Control& Shape1; ///< the board disc
+    Control& Shape4; ///< the hover marker
+    Control& Shape5; ///< the last-position marker, source of the next move
+    Control& Image2; ///< picture left of the title
+    Control& Image3; ///< picture right of the title
+    Control& Frame1; ///< the options panel
+    Control& Check1; ///< "OPTIONS"
+    Control& Check2; ///< "Show possible moves"
+    Control& Check3; ///< "Show last position"
+    Control& Check4; ///< "Show marbles left"
+    Control& Check5; ///< "Play sound"
+    Control& Timer1; ///< flicker of the hovered command label
+    Control& Timer2; ///< ambient cues
     ControlArray Shape2; ///< hole rings, elements 0..44
     ControlArray Shape3; ///< marble discs, by cell index
     ControlArray Shape7; ///< marble highlights, by cell index

@@ -15,7 +15,7 @@ enum class KeyCommand {
     CursorDown, ///< hover marker one cell down
     Press, ///< a click where the pointer was last seen
     OpenMenu, ///< the right-click menu, from the keyboard
-    Hint,     ///< marks the jump that keeps the best finish open
+    Hint, ///< marks the jump that keeps the best finish open
     BackToWinnable, ///< takes back jumps to the last board that can still finish with one marble
     NewGame, ///< RESTART's click
     Exit, ///< EXIT's click

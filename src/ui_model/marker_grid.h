@@ -8,9 +8,15 @@ namespace mossaline {
 namespace marker_grid {
 
 /// Marker Left for a grid column.
-constexpr int left_of(int column) { return board_geometry::kMarkerLeft + board_geometry::kPitch * column; }
+constexpr int left_of(int column)
+{
+    return board_geometry::kMarkerLeft + board_geometry::kPitch * column;
+}
 /// Marker Top for a grid row.
-constexpr int top_of(int row) { return board_geometry::kMarkerTop + board_geometry::kPitch * row; }
+constexpr int top_of(int row)
+{
+    return board_geometry::kMarkerTop + board_geometry::kPitch * row;
+}
 
 /// Cell index named by a marker position; the row term reads from the bands' top, not the
 /// marker's, so a marker on
@@ -23,9 +29,15 @@ int cell_at(int left, int top);
 namespace hover_grid {
 
 /// Hover marker Left for a grid column.
-constexpr int left_of(int column) { return board_geometry::kHoverLeft + board_geometry::kPitch * column; }
+constexpr int left_of(int column)
+{
+    return board_geometry::kHoverLeft + board_geometry::kPitch * column;
+}
 /// Hover marker Top for a grid row.
-constexpr int top_of(int row) { return board_geometry::kHoverTop + board_geometry::kPitch * row; }
+constexpr int top_of(int row)
+{
+    return board_geometry::kHoverTop + board_geometry::kPitch * row;
+}
 
 } // namespace hover_grid
 

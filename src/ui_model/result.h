@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui_model/module1.h"
 #include "sound/cue_player.h"
+#include "ui_model/module1.h"
 #include "ui_model/window_model.h"
 
 namespace mossaline {
@@ -15,8 +15,8 @@ public:
     Result& operator=(const Result&) = delete;
 
     WindowModel window; ///< the report's controls
-    Control& Label4;    ///< the rating text
-    Control& Label5;    ///< the number of marbles left
+    Control& Label4; ///< the rating text
+    Control& Label5; ///< the number of marbles left
 
     /// Loads the window first when it is not loaded, then shows it or brings it forward.
     void Show();

@@ -28,8 +28,8 @@ Control* WindowModel::element(std::string_view name, int index)
 {
     if (!has(name))
         throw std::out_of_range("no control named " + std::string(name));
-    const auto found = std::find_if(controls_.begin(), controls_.end(),
-        [&](const Control& c) { return c.index == index && c.name == name; });
+    const auto found = std::find_if(
+        controls_.begin(), controls_.end(), [&](const Control& c) { return c.index == index && c.name == name; });
     return found == controls_.end() ? nullptr : &*found;
 }
 

@@ -16,10 +16,17 @@
 namespace {
 
 const QStringList kOutputs = {
-    QStringLiteral("image1.png"),    QStringLiteral("image2.png"),   QStringLiteral("image3.png"),
-    QStringLiteral("mossaline.svg"), QStringLiteral("icon-16.png"),  QStringLiteral("icon-24.png"),
-    QStringLiteral("icon-32.png"),   QStringLiteral("icon-48.png"),  QStringLiteral("icon-64.png"),
-    QStringLiteral("icon-128.png"),  QStringLiteral("icon-256.png"),
+    QStringLiteral("image1.png"),
+    QStringLiteral("image2.png"),
+    QStringLiteral("image3.png"),
+    QStringLiteral("mossaline.svg"),
+    QStringLiteral("icon-16.png"),
+    QStringLiteral("icon-24.png"),
+    QStringLiteral("icon-32.png"),
+    QStringLiteral("icon-48.png"),
+    QStringLiteral("icon-64.png"),
+    QStringLiteral("icon-128.png"),
+    QStringLiteral("icon-256.png"),
 };
 
 bool run_generator(const QString& dir)
@@ -47,7 +54,7 @@ int brightest_edge(const QImage& image)
     const int w = image.width();
     const int h = image.height();
     return std::max({brightest(image, QRect(0, 0, w, 1)), brightest(image, QRect(0, h - 1, w, 1)),
-                     brightest(image, QRect(0, 0, 1, h)), brightest(image, QRect(w - 1, 0, 1, h))});
+        brightest(image, QRect(0, 0, 1, h)), brightest(image, QRect(w - 1, 0, 1, h))});
 }
 
 // One generator run shared by the tests that only read its output.

@@ -34,8 +34,8 @@ std::optional<PixelProbe> parse_probe(std::string_view text)
     probe.equal = text[is - 1] != '!';
     const std::size_t y_end = probe.equal ? is : is - 1;
     const std::string_view hex = text.substr(is + 1);
-    if (!parse_number(text.substr(at + 1, comma - at - 1), probe.x) || !parse_number(text.substr(comma + 1, y_end - comma - 1), probe.y)
-        || hex.size() != 6)
+    if (!parse_number(text.substr(at + 1, comma - at - 1), probe.x)
+        || !parse_number(text.substr(comma + 1, y_end - comma - 1), probe.y) || hex.size() != 6)
         return std::nullopt;
     const auto [end, error] = std::from_chars(hex.data(), hex.data() + hex.size(), probe.colour, 16);
     if (error != std::errc() || end != hex.data() + hex.size())
@@ -43,7 +43,10 @@ std::optional<PixelProbe> parse_probe(std::string_view text)
     return probe;
 }
 
-int device_pixel(double twips, double scale) { return static_cast<int>(std::floor(twips / kTwipsPerPixel * scale)); }
+int device_pixel(double twips, double scale)
+{
+    return static_cast<int>(std::floor(twips / kTwipsPerPixel * scale));
+}
 
 Rgb seen_at(const PixelProbe& probe, const WindowImage& image, double scale)
 {

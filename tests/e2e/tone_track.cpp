@@ -32,7 +32,8 @@ double bin_share(std::span<const double> window, int bin, double energy)
         before_previous = previous;
         previous = current;
     }
-    const double power = previous * previous + before_previous * before_previous - coefficient * previous * before_previous;
+    const double power
+        = previous * previous + before_previous * before_previous - coefficient * previous * before_previous;
     return 2.0 * power / (kWindowFrames * energy);
 }
 
@@ -77,7 +78,8 @@ std::vector<std::string> heard_cues(std::span<const std::int16_t> samples, int l
             ++end;
         const std::size_t length = end - begin;
         if (labels[begin] >= 0 && length >= kShortestRun) {
-            const double tones = static_cast<double>(length * kWindowFrames) / (static_cast<double>(kToneFrames) * lengths);
+            const double tones
+                = static_cast<double>(length * kWindowFrames) / (static_cast<double>(kToneFrames) * lengths);
             const long count = std::max(1L, std::lround(tones));
             for (long n = 0; n < count; ++n)
                 heard.push_back(cue_name(kAllCues[static_cast<std::size_t>(labels[begin])]));

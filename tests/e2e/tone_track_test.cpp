@@ -29,7 +29,8 @@ public:
     Recording& sine(double hertz, int frames)
     {
         for (int i = 0; i < frames; ++i) {
-            const auto value = static_cast<std::int16_t>(12000 * std::sin(2 * std::numbers::pi * hertz * i / kDeviceFormat.sample_rate));
+            const auto value = static_cast<std::int16_t>(
+                12000 * std::sin(2 * std::numbers::pi * hertz * i / kDeviceFormat.sample_rate));
             samples_.insert(samples_.end(), static_cast<std::size_t>(kDeviceFormat.channels), value);
         }
         return *this;
@@ -57,9 +58,11 @@ TEST(ToneTrack, EveryCueIsHeardAsItselfWhereverItFallsOnTheAnalysisGrid)
 TEST(ToneTrack, EqualCuesInARowCountOncePerTone)
 {
     // RESTART's two ringins: apart by the padding of the device buffer, or back to back.
-    EXPECT_EQ(Recording().cue(Cue::Normal).silence(700).cue(Cue::RingIn).silence(772).cue(Cue::RingIn).silence(900).heard(),
+    EXPECT_EQ(
+        Recording().cue(Cue::Normal).silence(700).cue(Cue::RingIn).silence(772).cue(Cue::RingIn).silence(900).heard(),
         (Names{"normal", "ringin", "ringin"}));
-    EXPECT_EQ(Recording().silence(100).cue(Cue::One).cue(Cue::One).silence(900).cue(Cue::Gain).heard(), (Names{"1", "1", "gain"}));
+    EXPECT_EQ(Recording().silence(100).cue(Cue::One).cue(Cue::One).silence(900).cue(Cue::Gain).heard(),
+        (Names{"1", "1", "gain"}));
     // Different cues back to back are split at the change of tone.
     EXPECT_EQ(Recording().cue(Cue::Gain).cue(Cue::Loss).cue(Cue::Gain).heard(), (Names{"gain", "loss", "gain"}));
 }

@@ -38,7 +38,8 @@ Rgb WindowImage::at(int x, int y) const
     const int row = y - box.top;
     if (column < 0 || row < 0 || column >= box.width || row >= box.height)
         return 0;
-    return pixels[static_cast<std::size_t>(row) * static_cast<std::size_t>(box.width) + static_cast<std::size_t>(column)];
+    return pixels[static_cast<std::size_t>(row) * static_cast<std::size_t>(box.width)
+        + static_cast<std::size_t>(column)];
 }
 
 WindowReader::WindowReader()
@@ -57,7 +58,8 @@ std::optional<PixelBox> WindowReader::bounds(unsigned long window)
 {
     g_x_error = false;
     XWindowAttributes attributes{};
-    if (!display_ || !XGetWindowAttributes(display_, window, &attributes) || g_x_error || attributes.map_state != IsViewable)
+    if (!display_ || !XGetWindowAttributes(display_, window, &attributes) || g_x_error
+        || attributes.map_state != IsViewable)
         return std::nullopt;
     return PixelBox{0, 0, attributes.width, attributes.height};
 }
@@ -92,7 +94,8 @@ int channel_distance(Rgb a, Rgb b)
 {
     int largest = 0;
     for (int shift = 0; shift <= 16; shift += 8)
-        largest = std::max(largest, std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF)));
+        largest = std::max(
+            largest, std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF)));
     return largest;
 }
 

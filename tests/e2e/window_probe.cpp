@@ -23,8 +23,9 @@ using namespace mossaline::testing;
 
 int usage()
 {
-    std::fprintf(stderr, "usage: window_probe wait WINDOW SCALE TIMEOUT_MS PROBE...\n"
-                         "       window_probe sharp WINDOW SCALE X Y W H RRGGBB\n");
+    std::fprintf(stderr,
+        "usage: window_probe wait WINDOW SCALE TIMEOUT_MS PROBE...\n"
+        "       window_probe sharp WINDOW SCALE X Y W H RRGGBB\n");
     return 2;
 }
 
@@ -63,7 +64,8 @@ int wait_for(unsigned long window, double scale, int timeout_ms, const std::vect
                         probe.name.c_str(), probe.x, probe.y, x, y, window);
                 else if (!probe_holds(probe, WindowImage{{x, y, 1, 1}, {*seen[i]}}, scale))
                     std::fprintf(stderr, "%s at (%g, %g) twips, pixel (%d, %d): shows %06X, expected %s%06X\n",
-                        probe.name.c_str(), probe.x, probe.y, x, y, *seen[i], probe.equal ? "" : "anything but ", probe.colour);
+                        probe.name.c_str(), probe.x, probe.y, x, y, *seen[i], probe.equal ? "" : "anything but ",
+                        probe.colour);
             }
             return 1;
         }
@@ -88,7 +90,8 @@ int check_sharp(unsigned long window, int scale, const PixelBox& box, Rgb flat)
     const int row = box.top + box.height / 2;
     const Rgb inside = image->at(edge - 1, row);
     const Rgb outside = image->at(edge, row);
-    std::printf("text blocks drawn finer than a logical pixel: %d of %d; right edge %06X | %06X\n", split, blocks, inside, outside);
+    std::printf("text blocks drawn finer than a logical pixel: %d of %d; right edge %06X | %06X\n", split, blocks,
+        inside, outside);
     // Antialiased text at device resolution splits many blocks along every glyph's rim.
     const bool fine = split * 50 >= blocks;
     const bool hard_edge = channel_distance(inside, flat) <= 2 && channel_distance(outside, flat) >= 100;

@@ -52,7 +52,8 @@ std::multiset<std::pair<int, int>> geometric_jumps(const Board& board)
     for (int from : board_cells()) {
         const int c = column_of(from), r = row_of(from);
         for (auto [dc, dr] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}})
-            if (holds(c, r, Cell::Marble) && holds(c + dc, r + dr, Cell::Marble) && holds(c + 2 * dc, r + 2 * dr, Cell::Empty))
+            if (holds(c, r, Cell::Marble) && holds(c + dc, r + dr, Cell::Marble)
+                && holds(c + 2 * dc, r + 2 * dr, Cell::Empty))
                 found.emplace(from, cell_index(c + 2 * dc, r + 2 * dr));
     }
     return found;

@@ -1,12 +1,12 @@
 #include "form1_fixture.h"
 
-#include "ui_model/board_cursor.h"
 #include "game/grid.h"
 #include "game/jump_scan.h"
-#include "ui_model/marker_grid.h"
 #include "game/move_judge.h"
+#include "ui_model/board_cursor.h"
 #include "ui_model/board_hint.h"
 #include "ui_model/hint_search.h"
+#include "ui_model/marker_grid.h"
 
 #include <chrono>
 #include <functional>

@@ -3,9 +3,9 @@
 #include "options_fixture.h"
 
 #include "game/grid.h"
-#include "ui_model/marker_grid.h"
-#include "ui_model/form1_design.h"
 #include "ui/twips.h"
+#include "ui_model/form1_design.h"
+#include "ui_model/marker_grid.h"
 
 #include <QAction>
 #include <QTest>

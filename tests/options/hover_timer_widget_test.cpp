@@ -16,10 +16,10 @@ TEST_F(HoverTimerWidget, FlickerTimerRunsOnlyWhileThePointerIsOverACommandLabel)
     load();
     EXPECT_FALSE(window->timer1().isActive()) << "no tick before the pointer has been over a command";
     Pointer p = pointer();
-    p.move(4207, 3487);  // the board
-    p.move(4000, 300);   // the title
-    p.move(1800, 600);   // a picture
-    p.move(9200, 300);   // the count
+    p.move(4207, 3487); // the board
+    p.move(4000, 300); // the title
+    p.move(1800, 600); // a picture
+    p.move(9200, 300); // the count
     EXPECT_FALSE(window->timer1().isActive());
 
     p.move(kExitX, kExitY);

@@ -137,15 +137,15 @@ TEST_F(OptionsPanel, PlaySoundOffHidesThePicturesAndSilencesEveryLaterCue)
     EXPECT_FALSE(form.window.control("Image2").visible);
     EXPECT_FALSE(form.window.control("Image3").visible);
 
-    click(41);                     // a jump
-    click(39);                     // refused: 40 is empty now
-    click(39);                     // not a line
-    form.Label2_Click();           // RESTART
-    random.draws = {0.55f, 0.7f};  // an ambient tick that would play 1.wav twice
+    click(41); // a jump
+    click(39); // refused: 40 is empty now
+    click(39); // not a line
+    form.Label2_Click(); // RESTART
+    random.draws = {0.55f, 0.7f}; // an ambient tick that would play 1.wav twice
     form.Timer2_Timer();
-    random.draws = {0.5f, 0.2f};   // one that would play 2.wav
+    random.draws = {0.5f, 0.2f}; // one that would play 2.wav
     form.Timer2_Timer();
-    form.Label1_Click();           // EXIT
+    form.Label1_Click(); // EXIT
     EXPECT_EQ(module.marbles_left, 44) << "the game went on: jump, then restart";
     EXPECT_TRUE(cues.played.empty());
     EXPECT_EQ(exits, 1);

@@ -17,8 +17,7 @@ namespace {
 class OptionsWidget : public Form1WidgetFixture {
 protected:
     /// The native widget of a control, as the kind of widget it must be.
-    template <typename T = QAbstractButton>
-    T* native(const char* name)
+    template <typename T = QAbstractButton> T* native(const char* name)
     {
         auto* widget = qobject_cast<T*>(window->natives().widget(name));
         EXPECT_NE(widget, nullptr) << name;
@@ -28,7 +27,8 @@ protected:
     /// A left click on a box's check mark (the left end of the control), or the middle of a button.
     static void click(QAbstractButton* button)
     {
-        const QPoint where = qobject_cast<QCheckBox*>(button) ? QPoint(8, button->height() / 2) : button->rect().center();
+        const QPoint where
+            = qobject_cast<QCheckBox*>(button) ? QPoint(8, button->height() / 2) : button->rect().center();
         QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, where);
     }
 
@@ -169,9 +169,14 @@ TEST_F(OptionsWidget, ColourButtonsRecolourTheBoardDiscAndStayPressedWhileSelect
         QColor colour;
     };
     const Button buttons[] = {
-        {"Option2", QColor(192, 255, 192)}, {"Option3", QColor(0, 192, 192)}, {"Option4", QColor(255, 192, 255)},
-        {"Option5", QColor(0, 128, 0)},     {"Option6", QColor(128, 64, 0)},  {"Option7", QColor(64, 64, 64)},
-        {"Option8", QColor(0, 0, 128)},     {"Option1", QColor(255, 192, 128)},
+        {"Option2", QColor(192, 255, 192)},
+        {"Option3", QColor(0, 192, 192)},
+        {"Option4", QColor(255, 192, 255)},
+        {"Option5", QColor(0, 128, 0)},
+        {"Option6", QColor(128, 64, 0)},
+        {"Option7", QColor(64, 64, 64)},
+        {"Option8", QColor(0, 0, 128)},
+        {"Option1", QColor(255, 192, 128)},
     };
     load();
     click(native("Check1"));
@@ -211,8 +216,8 @@ TEST_F(OptionsWidget, ThePanelShowsEveryCaptionWholeOnItsBlackBackground)
         // The box's own ground: its top row, above the caption, and its right end.
         for (const QPoint inside : {QPoint(box->width() / 2, 0), QPoint(box->width() - 2, box->height() / 2)}) {
             const QPoint at = box->geometry().topLeft() + inside;
-            EXPECT_EQ(image.pixelColor(static_cast<int>(at.x() * ratio), static_cast<int>(at.y() * ratio)),
-                QColor(0, 0, 0))
+            EXPECT_EQ(
+                image.pixelColor(static_cast<int>(at.x() * ratio), static_cast<int>(at.y() * ratio)), QColor(0, 0, 0))
                 << name << " at " << inside.x() << ',' << inside.y();
         }
     }

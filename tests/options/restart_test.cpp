@@ -149,7 +149,7 @@ TEST_F(Restart, KeepsOptionsBoardColourMarkersHoverAndTimers)
     form.Option7_Click();
     play_a_little();
     form.Form_MouseMove(6000, 3500); // hover marker onto cell 68
-    form.Label2_MouseMove();          // then onto RESTART, which starts flickering
+    form.Label2_MouseMove(); // then onto RESTART, which starts flickering
     random.draws = {0.1f, 0.2f, 0.3f};
     form.Timer1_Timer();
     ASSERT_NE(form.Label2.fore_colour, kRest);

@@ -27,9 +27,9 @@ public:
         surface->installEventFilter(this);
     }
 
-    int paints = 0;                  ///< paint events seen
+    int paints = 0; ///< paint events seen
     std::vector<int> painted_marbles; ///< marble discs shown at the latest paint
-    std::string painted_count;       ///< the count's caption at the latest paint
+    std::string painted_count; ///< the count's caption at the latest paint
 
     /// Notes what each paint of the surface draws; lets every event through.
     bool eventFilter(QObject*, QEvent* event) override
@@ -83,7 +83,8 @@ TEST_F(RestartWidget, ClickOnRestartRedrawsTheBoardBeforeItsThreeCues)
     ASSERT_EQ(form.Label5.caption, "42");
     recorded.played.clear();
 
-    PaintWatcher watcher(window->surface(), [this] { return shown_marbles(); }, form.Label5);
+    PaintWatcher watcher(
+        window->surface(), [this] { return shown_marbles(); }, form.Label5);
     std::vector<int> painted_at_first_cue;
     std::string count_at_first_cue;
     int paints_before_first_cue = 0;

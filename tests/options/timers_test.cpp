@@ -16,16 +16,12 @@ TEST_F(Timers, FlickerChannelIsHundredTimesTheDrawPlus150RoundedHalfToEven)
         int channel;
     };
     const Case cases[] = {
-        {0.0f, 150},
-        {0.125f, 162}, // 162.5: the even neighbour
+        {0.0f, 150}, {0.125f, 162}, // 162.5: the even neighbour
         {0.375f, 188}, // 187.5
         {0.625f, 212}, // 212.5
         {0.875f, 238}, // 237.5
-        {0.5f, 200},
-        {0.13f, 163},
-        {0.994f, 249},
-        {0.995f, 250},        // 249.5 at single precision: even neighbour 250
-        {0.99999994f, 250},   // the largest draw below 1
+        {0.5f, 200}, {0.13f, 163}, {0.994f, 249}, {0.995f, 250}, // 249.5 at single precision: even neighbour 250
+        {0.99999994f, 250}, // the largest draw below 1
     };
     load();
     form.Label1_MouseMove();

@@ -1,8 +1,8 @@
 #include "play_geometry.h"
 #include "play_table.h"
 
-#include "ui_model/marker_grid.h"
 #include "ui_model/colour.h"
+#include "ui_model/marker_grid.h"
 
 #include <gtest/gtest.h>
 
@@ -118,7 +118,13 @@ TEST_F(FormClick, ClicksOutsideEveryBandLeaveTheMarker)
     click_cell(3, 4);
     ASSERT_EQ(table.form.Shape5.box, marker_on(3, 4));
     const std::pair<float, float> nowhere[] = {
-        {1000, 500}, {9500, 6500}, {3900, 1400}, {1500, 2600}, {6900, 4400}, {4500, 6200}, {5100, 800},
+        {1000, 500},
+        {9500, 6500},
+        {3900, 1400},
+        {1500, 2600},
+        {6900, 4400},
+        {4500, 6200},
+        {5100, 800},
     };
     for (auto [x, y] : nowhere) {
         EXPECT_EQ(click(x, y), (std::vector<Cue>{Cue::Normal})) << x << ", " << y;
@@ -193,18 +199,19 @@ TEST_F(FormClick, GridPositionsWithoutABoardSlotAreNeverRead)
     EXPECT_EQ(table.marker_cell(), 80);
 
     // Row edge with the marker in rows 6..8: only the column moves, onto column 8.
-    click(4500, row_middle(4));         // column 8, row 4 (the row alone moves)
-    click(4500, row_middle(6));         // column 8, row 6 = 79
-    click_cell(6, 4);                   // 59
-    click(4500, row_middle(6));         // the corner cell 61
+    click(4500, row_middle(4)); // column 8, row 4 (the row alone moves)
+    click(4500, row_middle(6)); // column 8, row 6 = 79
+    click_cell(6, 4); // 59
+    click(4500, row_middle(6)); // the corner cell 61
     ASSERT_EQ(table.marker_cell(), 61);
-    EXPECT_EQ(click(column_middle(8), 3800), (std::vector<Cue>{Cue::Loss})) << "61 to 79: a row's line, target slotless";
+    EXPECT_EQ(click(column_middle(8), 3800), (std::vector<Cue>{Cue::Loss}))
+        << "61 to 79: a row's line, target slotless";
     EXPECT_EQ(table.marker_cell(), 79);
-    click_cell(4, 7);                   // 44
+    click_cell(4, 7); // 44
     EXPECT_EQ(click(column_middle(8), 3200), (std::vector<Cue>{Cue::Normal})) << "44 to 80 is no line";
     EXPECT_EQ(table.marker_cell(), 80);
-    click_cell(5, 8);                   // 54
-    click(column_middle(6), 3800);      // 63, a corner
+    click_cell(5, 8); // 54
+    click(column_middle(6), 3800); // 63, a corner
     EXPECT_EQ(table.marker_cell(), 63);
     EXPECT_EQ(click(column_middle(8), 3200), (std::vector<Cue>{Cue::Loss})) << "63 to 81";
     EXPECT_EQ(table.marker_cell(), 81);
@@ -264,7 +271,8 @@ TEST(FormClickRefused, JumpsOverOrFromAnEmptyHoleOrOntoAMarbleAreRefused)
 
 TEST(FormClickCrossColumn, PairsAcrossAColumnsFootAreNoMove)
 {
-    for (auto [source, target] : {std::pair{35, 37}, {37, 35}, {36, 38}, {38, 36}, {44, 46}, {46, 44}, {45, 47}, {47, 45}}) {
+    for (auto [source, target] :
+        {std::pair{35, 37}, {37, 35}, {36, 38}, {38, 36}, {44, 46}, {46, 44}, {45, 47}, {47, 45}}) {
         PlayTable table;
         table.load();
         const Board board = start_with({target});

@@ -1,7 +1,7 @@
 #include "play_table.h"
 
-#include "ui_model/marker_grid.h"
 #include "ui_model/colour.h"
+#include "ui_model/marker_grid.h"
 
 #include <gtest/gtest.h>
 
@@ -9,12 +9,18 @@ namespace mossaline::testing {
 namespace {
 
 constexpr float kColumn4 = 4200; // inside column 4's band
-constexpr float kRow4 = 3500;    // inside row 4's band
+constexpr float kRow4 = 3500; // inside row 4's band
 
 // Where the hover marker stands, as (Left, Top).
-std::pair<int, int> hover(const PlayTable& table) { return {table.form.Shape4.box.left, table.form.Shape4.box.top}; }
+std::pair<int, int> hover(const PlayTable& table)
+{
+    return {table.form.Shape4.box.left, table.form.Shape4.box.top};
+}
 
-std::pair<int, int> hover_on(int column, int row) { return {hover_grid::left_of(column), hover_grid::top_of(row)}; }
+std::pair<int, int> hover_on(int column, int row)
+{
+    return {hover_grid::left_of(column), hover_grid::top_of(row)};
+}
 
 class Hover : public ::testing::Test {
 protected:
@@ -98,8 +104,17 @@ TEST_F(Hover, MarginsAndEdgeCrossingsLeaveTheMarkerButRecordThePosition)
 {
     const std::pair<int, int> design{3960, 2040};
     const std::pair<float, float> nowhere[] = {
-        {0, 0}, {100, 6600}, {9800, 100}, {9800, 6600}, {1000, 500}, {8000, 6000},
-        {3900, 1400}, {1500, 2600}, {6900, 4400}, {4500, 6200}, {3300, 800},
+        {0, 0},
+        {100, 6600},
+        {9800, 100},
+        {9800, 6600},
+        {1000, 500},
+        {8000, 6000},
+        {3900, 1400},
+        {1500, 2600},
+        {6900, 4400},
+        {4500, 6200},
+        {3300, 800},
     };
     for (auto [x, y] : nowhere) {
         EXPECT_EQ(after_move(x, y), design) << x << ", " << y;

@@ -120,7 +120,8 @@ TEST(ResultWindow, TheGameBringsTheOpenReportForwardOnEveryClickUntilClosed)
     // Further clicks on a board without moves: brought forward, not refreshed.
     table.module.marbles_left = 9;
     int shows = report->show_requests();
-    for (auto [x, y] : {std::pair{1000.0f, 500.0f}, {column_middle(4), row_middle(4)}, {column_middle(6), row_middle(5)}}) {
+    for (auto [x, y] :
+        {std::pair{1000.0f, 500.0f}, {column_middle(4), row_middle(4)}, {column_middle(6), row_middle(5)}}) {
         table.cues.played.clear();
         table.click(x, y);
         EXPECT_EQ(report->show_requests(), ++shows);

@@ -2,9 +2,9 @@
 #include "play_geometry.h"
 #include "play_solver.h"
 
+#include "ui/twips.h"
 #include "ui_model/board_geometry.h"
 #include "ui_model/marker_grid.h"
-#include "ui/twips.h"
 
 #include <QCoreApplication>
 #include <QImage>
@@ -183,7 +183,8 @@ TEST_F(WholeGame, RandomGamesPlayedWithThePointerEndInTheReport)
             const auto jumps = geometric_jumps(module.board);
             if (jumps.empty())
                 break;
-            const GeometricJump jump = jumps[std::uniform_int_distribution<std::size_t>(0, jumps.size() - 1)(random_moves)];
+            const GeometricJump jump
+                = jumps[std::uniform_int_distribution<std::size_t>(0, jumps.size() - 1)(random_moves)];
             play(jump, name + " move " + std::to_string(move));
             ASSERT_FALSE(HasFailure()) << name << " move " << move;
         }

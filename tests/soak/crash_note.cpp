@@ -61,7 +61,7 @@ CrashNote::CrashNote(std::uint64_t seed, const long* event_number)
 {
     noted_seed = seed;
     noted_event = event_number;
-    struct sigaction action {};
+    struct sigaction action { };
     action.sa_handler = on_crash;
     sigemptyset(&action.sa_mask);
     for (std::size_t i = 0; i < kSignals.size(); ++i)

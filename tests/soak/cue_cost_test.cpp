@@ -25,8 +25,8 @@ constexpr std::size_t kCostBound = 6 * kMaxCueFileBytes;
 constexpr std::size_t kHeaderBound = 256 * 1024;
 
 constexpr PcmFormat kPlayer = SdlCuePlayer::kFormat;
-constexpr std::size_t kLongestOutput =
-    static_cast<std::size_t>(kMaxCueSeconds) * static_cast<std::size_t>(kPlayer.sample_rate * kPlayer.channels);
+constexpr std::size_t kLongestOutput
+    = static_cast<std::size_t>(kMaxCueSeconds) * static_cast<std::size_t>(kPlayer.sample_rate * kPlayer.channels);
 
 void put16(std::vector<std::uint8_t>& bytes, std::uint32_t value)
 {
@@ -51,20 +51,18 @@ struct Format {
     std::uint16_t channels = 1;
     std::uint32_t rate = 44100;
     std::uint16_t bits = 16;
-    std::uint16_t block_align = 0;         // 0: whole frames of `bits`
-    std::uint16_t samples_per_block = 0;   // ADPCM only
+    std::uint16_t block_align = 0; // 0: whole frames of `bits`
+    std::uint16_t samples_per_block = 0; // ADPCM only
 };
 
 // A RIFF/WAVE file: "fmt ", an optional "fact" sample count, then a "data" chunk whose header
 // says `declared` bytes while `present` bytes follow.
-std::vector<std::uint8_t> wav(const Format& format, std::uint32_t declared, std::size_t present,
-                              std::uint8_t fill = 0, std::optional<std::uint32_t> fact = std::nullopt,
-                              std::optional<std::uint32_t> riff_size = std::nullopt)
+std::vector<std::uint8_t> wav(const Format& format, std::uint32_t declared, std::size_t present, std::uint8_t fill = 0,
+    std::optional<std::uint32_t> fact = std::nullopt, std::optional<std::uint32_t> riff_size = std::nullopt)
 {
     const bool adpcm = format.tag != 1;
-    const std::uint16_t align = format.block_align != 0
-        ? format.block_align
-        : static_cast<std::uint16_t>(format.channels * format.bits / 8);
+    const std::uint16_t align
+        = format.block_align != 0 ? format.block_align : static_cast<std::uint16_t>(format.channels * format.bits / 8);
     std::vector<std::uint8_t> bytes;
     put_tag(bytes, "RIFF");
     put32(bytes, 0); // patched below
@@ -145,7 +143,8 @@ TEST_F(CueCost, AHeaderThatDeclaresHoursIsRefusedForTheCostOfItsOwnBytes)
     // Sizes in the RIFF header and a "fact" count claiming four billion samples cost nothing
     // either, whatever SDL makes of them.
     const Format ima{.tag = 0x11, .rate = 8000, .bits = 4, .block_align = 256, .samples_per_block = 505};
-    for (const auto& bytes : {wav({}, 4410, 4410, 0, std::nullopt, 0xFFFFFFFFu), wav(ima, 1024, 1024, 0, 0xFFFFFFFFu)}) {
+    for (const auto& bytes :
+        {wav({}, 4410, 4410, 0, std::nullopt, 0xFFFFFFFFu), wav(ima, 1024, 1024, 0, 0xFFFFFFFFu)}) {
         const Cost cost = decode_metered(bytes);
         EXPECT_LT(cost.peak, kHeaderBound);
         if (cost.samples) {
@@ -182,8 +181,8 @@ TEST_F(CueCost, NoAcceptedCueOutlastsTheLengthLimitAtAnySampleRate)
             const std::uint64_t longest = static_cast<std::uint64_t>(rate) * kMaxCueSeconds * channels;
             const std::uint64_t room = (kMaxCueFileBytes - 64) / channels * channels;
             for (const std::uint64_t bytes : {std::min(longest, room), std::min(longest + rate * channels, room)}) {
-                const Cost cost = decode_metered(wav({.channels = channels, .rate = rate, .bits = 8},
-                                                     static_cast<std::uint32_t>(bytes), bytes, 128));
+                const Cost cost = decode_metered(wav(
+                    {.channels = channels, .rate = rate, .bits = 8}, static_cast<std::uint32_t>(bytes), bytes, 128));
                 EXPECT_LT(cost.peak, kCostBound);
                 if (cost.samples) {
                     EXPECT_FALSE(cost.samples->empty());

@@ -24,8 +24,7 @@ void add(std::size_t bytes)
 {
     const std::size_t now = held.fetch_add(bytes) + bytes;
     std::size_t seen = peak.load();
-    while (now > seen && !peak.compare_exchange_weak(seen, now)) {
-    }
+    while (now > seen && !peak.compare_exchange_weak(seen, now)) { }
 }
 
 void* SDLCALL metered_malloc(std::size_t size)
@@ -76,15 +75,24 @@ void SDLCALL metered_free(void* block)
 
 bool install()
 {
-    static const bool installed = SDL_GetNumAllocations() == 0 &&
-        SDL_SetMemoryFunctions(metered_malloc, metered_calloc, metered_realloc, metered_free) == 0;
+    static const bool installed = SDL_GetNumAllocations() == 0
+        && SDL_SetMemoryFunctions(metered_malloc, metered_calloc, metered_realloc, metered_free) == 0;
     return installed;
 }
 
-void reset_peak() { peak.store(held.load()); }
+void reset_peak()
+{
+    peak.store(held.load());
+}
 
-std::size_t peak_bytes() { return peak.load(); }
+std::size_t peak_bytes()
+{
+    return peak.load();
+}
 
-std::size_t held_bytes() { return held.load(); }
+std::size_t held_bytes()
+{
+    return held.load();
+}
 
 } // namespace mossaline::testing::sdl_allocation_meter

@@ -1,8 +1,8 @@
 #include "soak_driver.h"
 
-#include "ui_model/board_cursor.h"
 #include "game/grid.h"
 #include "game/move_judge.h"
+#include "ui_model/board_cursor.h"
 #include "ui_model/game_keys.h"
 #include "ui_model/marker_grid.h"
 
@@ -30,16 +30,21 @@ constexpr std::array<float, 9> kFarAway{1e6f, -1e6f, 1e9f, -1e9f, 3.0e38f, -3.0e
 constexpr int kWindowWidth = 9870;
 constexpr int kWindowHeight = 6675;
 
-template <class Values>
-float any_of(SoakStream& stream, const Values& values)
+template <class Values> float any_of(SoakStream& stream, const Values& values)
 {
     return values[static_cast<std::size_t>(stream.below(static_cast<int>(values.size())))];
 }
 
 // Anywhere on the window or a little past its edges, at fractional positions.
-float across(SoakStream& stream, int extent) { return -300.0f + stream.unit() * static_cast<float>(extent + 600); }
+float across(SoakStream& stream, int extent)
+{
+    return -300.0f + stream.unit() * static_cast<float>(extent + 600);
+}
 
-bool is_move_cue(Cue cue) { return cue == Cue::Gain || cue == Cue::Loss || cue == Cue::Normal; }
+bool is_move_cue(Cue cue)
+{
+    return cue == Cue::Gain || cue == Cue::Loss || cue == Cue::Normal;
+}
 
 std::string cue_list(const std::vector<Cue>& cues)
 {
@@ -68,7 +73,8 @@ int changed_cells(const Board& before, const Board& after)
 
 bool still_open(const Board& board, const OpenJump& jump)
 {
-    return board.at(jump.from) == Cell::Marble && board.at(jump.over) == Cell::Marble && board.at(jump.to) == Cell::Empty;
+    return board.at(jump.from) == Cell::Marble && board.at(jump.over) == Cell::Marble
+        && board.at(jump.to) == Cell::Empty;
 }
 
 void expect_cues(const RecordingCuePlayer& cues, const std::vector<Cue>& expected, const char* event)
@@ -88,8 +94,8 @@ std::string SoakEvent::describe() const
     return line.str();
 }
 
-SoakDriver::SoakDriver(Form1& form, Module1& module, RecordingCuePlayer& cues, SoakStream& stream, const int& exits,
-                       Check after_each)
+SoakDriver::SoakDriver(
+    Form1& form, Module1& module, RecordingCuePlayer& cues, SoakStream& stream, const int& exits, Check after_each)
     : form_(form)
     , module_(module)
     , cues_(cues)
@@ -100,8 +106,7 @@ SoakDriver::SoakDriver(Form1& form, Module1& module, RecordingCuePlayer& cues, S
 {
 }
 
-template <class Handler>
-void SoakDriver::run(SoakEvent event, Handler&& handler)
+template <class Handler> void SoakDriver::run(SoakEvent event, Handler&& handler)
 {
     event.number = tally_.events + 1;
     current_ = event.number;
@@ -173,8 +178,8 @@ void SoakDriver::move(float x, float y)
 {
     run({.handler = "Form_MouseMove", .has_pointer = true, .x = x, .y = y}, [&] { form_.Form_MouseMove(x, y); });
     // Back on the surface, the command labels stop flickering at once.
-    if (form_.Timer1.enabled || form_.Label1.fore_colour != colours::kCommandRest ||
-        form_.Label2.fore_colour != colours::kCommandRest)
+    if (form_.Timer1.enabled || form_.Label1.fore_colour != colours::kCommandRest
+        || form_.Label2.fore_colour != colours::kCommandRest)
         throw SoakFault("pointer motion left the command labels flickering");
 }
 
@@ -182,7 +187,7 @@ void SoakDriver::move_into(int cell)
 {
     // Anywhere inside the cell's bands, which lie 300 twips either side of its centre.
     move(1800.0f + 600.0f * static_cast<float>(column_of(cell)) + (stream_.unit() - 0.5f) * 580.0f,
-         1100.0f + 600.0f * static_cast<float>(row_of(cell)) + (stream_.unit() - 0.5f) * 580.0f);
+        1100.0f + 600.0f * static_cast<float>(row_of(cell)) + (stream_.unit() - 0.5f) * 580.0f);
 }
 
 void SoakDriver::move_somewhere()
@@ -197,17 +202,19 @@ void SoakDriver::move_somewhere()
     case 4: { // exactly on a band edge, one way or both; the other way often inside a band
         const int which = stream_.below(3);
         const bool in_band = stream_.percent(50);
-        move(which != 1 ? any_of(stream_, kColumnEdges)
-                        : in_band ? 1800.0f + 600.0f * static_cast<float>(stream_.below(9)) : across(stream_, kWindowWidth),
-             which != 0 ? any_of(stream_, kRowEdges)
-                        : in_band ? 1100.0f + 600.0f * static_cast<float>(stream_.below(9)) : across(stream_, kWindowHeight));
+        move(which != 1   ? any_of(stream_, kColumnEdges)
+                : in_band ? 1800.0f + 600.0f * static_cast<float>(stream_.below(9))
+                          : across(stream_, kWindowWidth),
+            which != 0    ? any_of(stream_, kRowEdges)
+                : in_band ? 1100.0f + 600.0f * static_cast<float>(stream_.below(9))
+                          : across(stream_, kWindowHeight));
         break;
     }
     case 5:
     case 6: { // a hair beside an edge
         const int which = stream_.below(3);
         move(which != 1 ? any_of(stream_, kColumnEdges) + any_of(stream_, kNudges) : across(stream_, kWindowWidth),
-             which != 0 ? any_of(stream_, kRowEdges) + any_of(stream_, kNudges) : across(stream_, kWindowHeight));
+            which != 0 ? any_of(stream_, kRowEdges) + any_of(stream_, kNudges) : across(stream_, kWindowHeight));
         break;
     }
     case 7:
@@ -217,7 +224,7 @@ void SoakDriver::move_somewhere()
     default: { // far outside it
         const int which = stream_.below(3);
         move(which != 1 ? any_of(stream_, kFarAway) : across(stream_, kWindowWidth),
-             which != 0 ? any_of(stream_, kFarAway) : across(stream_, kWindowHeight));
+            which != 0 ? any_of(stream_, kFarAway) : across(stream_, kWindowHeight));
         break;
     }
     }
@@ -241,8 +248,8 @@ bool SoakDriver::click(const char* name, void (Form1::*handler)())
         throw SoakFault("a click took " + std::to_string(before - after) + " marbles");
     tally_.jumps += jumped ? 1 : 0;
     if (module_.moves_possible != count_open_jumps(module_.board))
-        throw SoakFault("moves_possible is " + std::to_string(module_.moves_possible) + " after a click, the board has " +
-                        std::to_string(count_open_jumps(module_.board)));
+        throw SoakFault("moves_possible is " + std::to_string(module_.moves_possible) + " after a click, the board has "
+            + std::to_string(count_open_jumps(module_.board)));
 
     std::vector<Cue> expected;
     if (sound)
@@ -258,9 +265,15 @@ bool SoakDriver::click(const char* name, void (Form1::*handler)())
     return jumped;
 }
 
-bool SoakDriver::report_loaded() const { return form_.result() != nullptr && form_.result()->loaded(); }
+bool SoakDriver::report_loaded() const
+{
+    return form_.result() != nullptr && form_.result()->loaded();
+}
 
-bool SoakDriver::report_visible() const { return form_.result() != nullptr && form_.result()->visible(); }
+bool SoakDriver::report_visible() const
+{
+    return form_.result() != nullptr && form_.result()->visible();
+}
 
 void SoakDriver::expect_report(bool filled, bool was_visible, std::vector<Cue>& expected)
 {
@@ -272,7 +285,8 @@ void SoakDriver::expect_report(bool filled, bool was_visible, std::vector<Cue>& 
             ++tally_.games_reported;
             const int left = module_.marbles_left;
             if (report->Label5.caption != std::to_string(left))
-                throw SoakFault("the report counts " + report->Label5.caption + " with " + std::to_string(left) + " left");
+                throw SoakFault(
+                    "the report counts " + report->Label5.caption + " with " + std::to_string(left) + " left");
             if (module_.sound_on == 1 && left <= 3)
                 expected.push_back(Cue::Yahoo);
         }
@@ -316,8 +330,8 @@ void SoakDriver::tick_ambient()
     const bool sound = module_.sound_on == 1;
     run({.handler = "Timer2_Timer"}, [this] { form_.Timer2_Timer(); });
     const std::vector<Cue>& played = cues_.played;
-    const bool allowed = played.empty() || (sound && (played == std::vector<Cue>{Cue::Two} ||
-                                                      played == std::vector<Cue>{Cue::One, Cue::One}));
+    const bool allowed = played.empty()
+        || (sound && (played == std::vector<Cue>{Cue::Two} || played == std::vector<Cue>{Cue::One, Cue::One}));
     if (!allowed)
         throw SoakFault("an ambient tick played " + cue_list(played) + (sound ? "" : " with sound off"));
 }
@@ -326,11 +340,12 @@ void SoakDriver::toggle_box()
 {
     // The player reaches the four switches only while the panel is open.
     const int n = form_.Frame1.visible ? 1 + stream_.below(5) : 1;
-    static constexpr std::array<std::pair<const char*, void (Form1::*)()>, 6> kHandlers{{{"", nullptr},
-        {"Check1_Click", &Form1::Check1_Click}, {"Check2_Click", &Form1::Check2_Click},
-        {"Check3_Click", &Form1::Check3_Click}, {"Check4_Click", &Form1::Check4_Click},
-        {"Check5_Click", &Form1::Check5_Click}}};
-    const std::array<Control*, 6> boxes{nullptr, &form_.Check1, &form_.Check2, &form_.Check3, &form_.Check4, &form_.Check5};
+    static constexpr std::array<std::pair<const char*, void (Form1::*)()>, 6> kHandlers{
+        {{"", nullptr}, {"Check1_Click", &Form1::Check1_Click}, {"Check2_Click", &Form1::Check2_Click},
+            {"Check3_Click", &Form1::Check3_Click}, {"Check4_Click", &Form1::Check4_Click},
+            {"Check5_Click", &Form1::Check5_Click}}};
+    const std::array<Control*, 6> boxes{
+        nullptr, &form_.Check1, &form_.Check2, &form_.Check3, &form_.Check4, &form_.Check5};
     Control& box = *boxes[static_cast<std::size_t>(n)];
     const char* name = kHandlers[static_cast<std::size_t>(n)].first;
     void (Form1::*handler)() = kHandlers[static_cast<std::size_t>(n)].second;
@@ -349,11 +364,11 @@ void SoakDriver::choose_colour()
         toggle_box();
         return;
     }
-    static constexpr std::array<std::pair<const char*, void (Form1::*)()>, 9> kHandlers{{{"", nullptr},
-        {"Option1_Click", &Form1::Option1_Click}, {"Option2_Click", &Form1::Option2_Click},
-        {"Option3_Click", &Form1::Option3_Click}, {"Option4_Click", &Form1::Option4_Click},
-        {"Option5_Click", &Form1::Option5_Click}, {"Option6_Click", &Form1::Option6_Click},
-        {"Option7_Click", &Form1::Option7_Click}, {"Option8_Click", &Form1::Option8_Click}}};
+    static constexpr std::array<std::pair<const char*, void (Form1::*)()>, 9> kHandlers{
+        {{"", nullptr}, {"Option1_Click", &Form1::Option1_Click}, {"Option2_Click", &Form1::Option2_Click},
+            {"Option3_Click", &Form1::Option3_Click}, {"Option4_Click", &Form1::Option4_Click},
+            {"Option5_Click", &Form1::Option5_Click}, {"Option6_Click", &Form1::Option6_Click},
+            {"Option7_Click", &Form1::Option7_Click}, {"Option8_Click", &Form1::Option8_Click}}};
     const int n = 1 + stream_.below(8);
     const char* name = kHandlers[static_cast<std::size_t>(n)].first;
     void (Form1::*handler)() = kHandlers[static_cast<std::size_t>(n)].second;
@@ -393,7 +408,8 @@ void SoakDriver::restart()
         throw SoakFault("RESTART did not lay out the start position");
     if ((report != nullptr && report->visible()) != report_shown)
         throw SoakFault("RESTART changed whether the report is shown");
-    expect_cues(cues_, sound ? std::vector<Cue>{Cue::Normal, Cue::RingIn, Cue::RingIn} : std::vector<Cue>{}, "Label2_Click");
+    expect_cues(
+        cues_, sound ? std::vector<Cue>{Cue::Normal, Cue::RingIn, Cue::RingIn} : std::vector<Cue>{}, "Label2_Click");
 }
 
 void SoakDriver::exit()
@@ -476,8 +492,8 @@ void SoakDriver::take_everything_back()
         Board start;
         set_start_position(start);
         if (!(module_.board == start))
-            throw SoakFault("taking every jump back left " + std::to_string(module_.board.marbles()) +
-                            " marbles, not the start position");
+            throw SoakFault("taking every jump back left " + std::to_string(module_.board.marbles())
+                + " marbles, not the start position");
         ++tally_.back_to_start;
     }
     if (stream_.percent(50))
@@ -557,8 +573,8 @@ void SoakDriver::hint()
         throw SoakFault("no hint on a board with a jump open");
     const solver::Step step = advice->step;
     if (judge_move(board, step.from, step.to) != MoveVerdict::Jump || step.over != (step.from + step.to) / 2)
-        throw SoakFault("the hint suggests " + std::to_string(step.from) + " to " + std::to_string(step.to) +
-                        ", not a jump on this board");
+        throw SoakFault("the hint suggests " + std::to_string(step.from) + " to " + std::to_string(step.to)
+            + ", not a jump on this board");
     Board along = board;
     for (const solver::Step& next : answer.line) {
         if (judge_move(along, next.from, next.to) != MoveVerdict::Jump)
@@ -571,13 +587,14 @@ void SoakDriver::hint()
         board_hint_.end();
     });
     ++tally_.hints;
-    if (marker_grid::cell_at(form_.Shape5.box.left, form_.Shape5.box.top) != step.from ||
-        form_.Shape4.box.left != hover_grid::left_of(column_of(step.to)) ||
-        form_.Shape4.box.top != hover_grid::top_of(row_of(step.to)))
+    if (marker_grid::cell_at(form_.Shape5.box.left, form_.Shape5.box.top) != step.from
+        || form_.Shape4.box.left != hover_grid::left_of(column_of(step.to))
+        || form_.Shape4.box.top != hover_grid::top_of(row_of(step.to)))
         throw SoakFault("the hint does not point from the marble to jump at its hole");
     expect_cues(cues_, {}, "hint");
     // Enter then makes the suggested jump.
-    if (stream_.percent(50) && (!click("press_cursor", &Form1::press_cursor) || module_.board.at(step.to) != Cell::Marble))
+    if (stream_.percent(50)
+        && (!click("press_cursor", &Form1::press_cursor) || module_.board.at(step.to) != Cell::Marble))
         throw SoakFault("Enter after a hint did not make the suggested jump");
 }
 

@@ -24,11 +24,11 @@ public:
 
 /// One handler call of a soak run, kept so a failure can say what led up to it.
 struct SoakEvent {
-    long number = 0;          ///< position in the run, from 1
+    long number = 0; ///< position in the run, from 1
     const char* handler = ""; ///< the handler called
     bool has_pointer = false; ///< true for pointer motion
-    float x = 0;              ///< pointer X in twips, for motion
-    float y = 0;              ///< pointer Y in twips, for motion
+    float x = 0; ///< pointer X in twips, for motion
+    float y = 0; ///< pointer Y in twips, for motion
 
     /// One line for a failure report.
     std::string describe() const;
@@ -36,20 +36,20 @@ struct SoakEvent {
 
 /// What a soak run has done, for its report.
 struct SoakTally {
-    long events = 0;         ///< handler calls
-    long clicks = 0;         ///< clicks on the board's surface
+    long events = 0; ///< handler calls
+    long clicks = 0; ///< clicks on the board's surface
     long slotless_marks = 0; ///< clicks that left the marker on a grid cell without a board slot
-    long jumps = 0;          ///< jumps made
+    long jumps = 0; ///< jumps made
     long games_reported = 0; ///< report windows loaded by a game's end
-    long restarts = 0;       ///< RESTART clicks
-    long closes = 0;         ///< "Close" clicks on the report
-    long exits = 0;          ///< EXIT clicks
-    long take_backs = 0;     ///< jumps taken back
-    long redos = 0;          ///< jumps made again
-    long back_to_start = 0;  ///< games taken back to the start position
-    long keys = 0;           ///< keys pressed
-    long hints = 0;          ///< hints shown
-    long cues = 0;           ///< cues played
+    long restarts = 0; ///< RESTART clicks
+    long closes = 0; ///< "Close" clicks on the report
+    long exits = 0; ///< EXIT clicks
+    long take_backs = 0; ///< jumps taken back
+    long redos = 0; ///< jumps made again
+    long back_to_start = 0; ///< games taken back to the start position
+    long keys = 0; ///< keys pressed
+    long hints = 0; ///< hints shown
+    long cues = 0; ///< cues played
 };
 
 /// Feeds random events to the main window's handlers the way a player could, and checks what
@@ -60,8 +60,8 @@ public:
     using Check = std::function<void(const SoakDriver&)>;
 
     /// Drives a loaded window; `exits` is the counter its end-of-program call raises.
-    SoakDriver(Form1& form, Module1& module, RecordingCuePlayer& cues, SoakStream& stream, const int& exits,
-               Check after_each);
+    SoakDriver(
+        Form1& form, Module1& module, RecordingCuePlayer& cues, SoakStream& stream, const int& exits, Check after_each);
 
     /// One action: a single handler call, or the few calls of a jump made on purpose.
     void step();
@@ -76,8 +76,7 @@ public:
     bool panel_opened() const { return panel_opened_; }
 
 private:
-    template <class Handler>
-    void run(SoakEvent event, Handler&& handler);
+    template <class Handler> void run(SoakEvent event, Handler&& handler);
 
     void move(float x, float y);
     void move_into(int cell);

@@ -11,7 +11,10 @@ namespace mossaline::testing {
 
 namespace {
 
-std::string cell_text(int index) { return "cell " + std::to_string(index); }
+std::string cell_text(int index)
+{
+    return "cell " + std::to_string(index);
+}
 
 // Cells 79..81 have shapes in no array and no slot, so they can hold no marble either.
 bool holds_marble(const Board& board, int index)
@@ -30,8 +33,8 @@ std::optional<std::string> disc_fault(const ControlArray& discs, const char* nam
             continue;
         }
         if (disc->visible != marble)
-            return std::string(name) + "(" + std::to_string(i) + ") is " + (disc->visible ? "shown" : "hidden") +
-                   " but the cell " + (marble ? "holds a marble" : "holds none");
+            return std::string(name) + "(" + std::to_string(i) + ") is " + (disc->visible ? "shown" : "hidden")
+                + " but the cell " + (marble ? "holds a marble" : "holds none");
     }
     return std::nullopt;
 }
@@ -52,8 +55,8 @@ std::optional<std::string> display_fault(const Form1& form, const Module1& modul
 {
     const int on_board = module.board.marbles();
     if (on_board != module.marbles_left)
-        return "marbles_left is " + std::to_string(module.marbles_left) + " but the board holds " +
-               std::to_string(on_board);
+        return "marbles_left is " + std::to_string(module.marbles_left) + " but the board holds "
+            + std::to_string(on_board);
     if (on_board < 1 || on_board > 44)
         return "the board holds " + std::to_string(on_board) + " marbles";
     if (form.Label5.caption != std::to_string(module.marbles_left))
@@ -73,15 +76,16 @@ std::optional<std::string> display_fault(const Form1& form, const Module1& modul
 std::optional<std::string> movable_colour_fault(const Form1& form, const Module1& module)
 {
     std::array<bool, kLastGridIndex + 1> movable{};
-    for_each_open_jump(module.board, [&movable](const OpenJump& jump) { movable.at(static_cast<std::size_t>(jump.from)) = true; });
+    for_each_open_jump(
+        module.board, [&movable](const OpenJump& jump) { movable.at(static_cast<std::size_t>(jump.from)) = true; });
     for (int i = 0; i <= kLastGridIndex; ++i) {
         const Control* disc = form.Shape3(i);
         if (disc == nullptr)
             continue;
         const Colour expected = movable[static_cast<std::size_t>(i)] ? colours::kMovableMarble : colours::kPlainMarble;
         if (disc->fill_colour != expected)
-            return "Shape3(" + std::to_string(i) + ") is coloured " + std::to_string(disc->fill_colour.value) +
-                   (movable[static_cast<std::size_t>(i)] ? " but its marble can jump" : " but it has no open jump");
+            return "Shape3(" + std::to_string(i) + ") is coloured " + std::to_string(disc->fill_colour.value)
+                + (movable[static_cast<std::size_t>(i)] ? " but its marble can jump" : " but it has no open jump");
     }
     return std::nullopt;
 }
@@ -89,8 +93,8 @@ std::optional<std::string> movable_colour_fault(const Form1& form, const Module1
 std::optional<std::string> settings_fault(const Form1& form, const Module1& module, bool panel_opened)
 {
     if (form.Frame1.visible != (form.Check1.checked == 1))
-        return std::string("the options panel is ") + (form.Frame1.visible ? "open" : "closed") + " with OPTIONS at " +
-               std::to_string(form.Check1.checked);
+        return std::string("the options panel is ") + (form.Frame1.visible ? "open" : "closed") + " with OPTIONS at "
+            + std::to_string(form.Check1.checked);
     if (form.Shape5.visible != (module.show_last == 1))
         return "the marker's visibility disagrees with show_last " + std::to_string(module.show_last);
     if (form.Label4.visible != (module.show_count == 1) || form.Label5.visible != (module.show_count == 1))
@@ -103,8 +107,8 @@ std::optional<std::string> settings_fault(const Form1& form, const Module1& modu
         if (const Control* button = form.Option[static_cast<std::size_t>(n)]; button->selected)
             board_colour = button->back_colour;
     if (form.Shape1.fill_colour != board_colour)
-        return "the board is coloured " + std::to_string(form.Shape1.fill_colour.value) + " instead of " +
-               std::to_string(board_colour.value);
+        return "the board is coloured " + std::to_string(form.Shape1.fill_colour.value) + " instead of "
+            + std::to_string(board_colour.value);
 
     if (!panel_opened)
         return std::nullopt;
@@ -112,8 +116,8 @@ std::optional<std::string> settings_fault(const Form1& form, const Module1& modu
         {&form.Check3, module.show_last}, {&form.Check4, module.show_count}, {&form.Check5, module.sound_on}}};
     for (const auto& [box, variable] : boxes)
         if (box->checked != variable)
-            return box->name + " shows " + std::to_string(box->checked) + " but its variable holds " +
-                   std::to_string(variable);
+            return box->name + " shows " + std::to_string(box->checked) + " but its variable holds "
+                + std::to_string(variable);
     return std::nullopt;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui_model/module1.h"
 #include "ui_model/form1.h"
+#include "ui_model/module1.h"
 
 #include <optional>
 #include <string>

@@ -67,8 +67,7 @@ TEST(Soak, RandomEventsKeepTheBoardTheCountTheDiscsAndTheSettingsInStep)
             trail += "\n  " + event.describe();
         const long failed_at = driver.recent().empty() ? 0 : driver.recent().back().number;
         FAIL() << "seed " << seed << (failed_at == 0 ? ", at load" : ", event " + std::to_string(failed_at)) << ": "
-               << error.what()
-               << "\nrerun with MOSSALINE_SOAK_SEED=" << seed << " MOSSALINE_SOAK_EVENTS=" << failed_at
+               << error.what() << "\nrerun with MOSSALINE_SOAK_SEED=" << seed << " MOSSALINE_SOAK_EVENTS=" << failed_at
                << "\nlast events:" << trail;
     }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
@@ -76,10 +75,10 @@ TEST(Soak, RandomEventsKeepTheBoardTheCountTheDiscsAndTheSettingsInStep)
     const SoakTally& tally = driver.tally();
     std::cout << "[ soak     ] seed " << seed << ": " << tally.events << " events in " << seconds << " s, "
               << tally.clicks << " clicks (" << tally.slotless_marks << " onto cells 79..81), " << tally.jumps
-              << " jumps, " << tally.games_reported << " games reported, " << tally.restarts << " restarts, " << tally.closes << " closes, " << tally.exits << " exits, "
-              << tally.take_backs << " take-backs (" << tally.back_to_start << " to the start), " << tally.redos
-              << " redos, " << tally.keys << " keys, " << tally.hints << " hints, "
-              << tally.cues << " cues, " << random.reseeds << " reseeds\n";
+              << " jumps, " << tally.games_reported << " games reported, " << tally.restarts << " restarts, "
+              << tally.closes << " closes, " << tally.exits << " exits, " << tally.take_backs << " take-backs ("
+              << tally.back_to_start << " to the start), " << tally.redos << " redos, " << tally.keys << " keys, "
+              << tally.hints << " hints, " << tally.cues << " cues, " << random.reseeds << " reseeds\n";
     RecordProperty("events", std::to_string(tally.events));
     RecordProperty("jumps", std::to_string(tally.jumps));
     RecordProperty("games_reported", std::to_string(tally.games_reported));

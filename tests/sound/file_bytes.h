@@ -16,4 +16,4 @@ std::vector<std::uint8_t> read_file(const std::filesystem::path& path);
 /** A file of native-endian 16-bit samples, as SDL's disk audio driver writes them. */
 std::vector<std::int16_t> read_raw_samples(const std::filesystem::path& path);
 
-}  // namespace mossaline::test
+} // namespace mossaline::test

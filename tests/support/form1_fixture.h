@@ -3,9 +3,9 @@
 #include "recording_cue_player.h"
 #include "scripted_random.h"
 
-#include "ui_model/module1.h"
 #include "ui_model/board_geometry.h"
 #include "ui_model/form1.h"
+#include "ui_model/module1.h"
 
 #include <gtest/gtest.h>
 

@@ -4,10 +4,10 @@
 #include "recording_cue_player.h"
 #include "scripted_random.h"
 
-#include "ui_model/module1.h"
-#include "ui_model/form1.h"
 #include "ui/form1_widget.h"
 #include "ui/repainting_cue_player.h"
+#include "ui_model/form1.h"
+#include "ui_model/module1.h"
 
 #include <gtest/gtest.h>
 

@@ -13,7 +13,7 @@ namespace mossaline::testing {
 struct GeometricJump {
     int from; ///< the marble that jumps
     int over; ///< the marble jumped over
-    int to;   ///< the empty hole it lands in
+    int to; ///< the empty hole it lands in
 
     /// Jumps order by their cells, so sets of them compare.
     auto operator<=>(const GeometricJump&) const = default;

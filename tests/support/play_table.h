@@ -5,9 +5,9 @@
 #include "scripted_random.h"
 
 #include "ui_model/board_geometry.h"
+#include "ui_model/form1.h"
 #include "ui_model/marker_grid.h"
 #include "ui_model/module1.h"
-#include "ui_model/form1.h"
 
 #include <algorithm>
 #include <string>
@@ -16,17 +16,23 @@
 namespace mossaline::testing {
 
 /// Twips X of the centre of a grid column's marble discs.
-constexpr float column_middle(int column) { return board_geometry::disc_centre(column, 0).x; }
+constexpr float column_middle(int column)
+{
+    return board_geometry::disc_centre(column, 0).x;
+}
 /// Twips Y of the centre of a grid row's marble discs.
-constexpr float row_middle(int row) { return board_geometry::disc_centre(0, row).y; }
+constexpr float row_middle(int row)
+{
+    return board_geometry::disc_centre(0, row).y;
+}
 
 /// One game's state and main window model, driven the way the window system drives it.
 /// Unlike a gtest fixture, a test can set up as many of these as it needs.
 struct PlayTable {
-    Module1 module;          ///< the shared state
+    Module1 module; ///< the shared state
     RecordingCuePlayer cues; ///< every cue played
-    ScriptedRandom random;   ///< draws for the timers, none unless a test scripts them
-    int exits = 0;           ///< how often EXIT ended the program
+    ScriptedRandom random; ///< draws for the timers, none unless a test scripts them
+    int exits = 0; ///< how often EXIT ended the program
     Form1 form{module, cues, random, [this] { ++exits; }}; ///< the main window's model
 
     /// An unloaded window over fresh state; load() starts the game.

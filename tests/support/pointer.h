@@ -13,7 +13,10 @@ namespace mossaline::testing {
 class Pointer {
 public:
     /// Drives `target`, usually a window's painted surface.
-    explicit Pointer(QWidget* target) : target_(target) {}
+    explicit Pointer(QWidget* target)
+        : target_(target)
+    {
+    }
 
     /// Pointer motion without a button, to a point in twips.
     void move(double x, double y, Qt::MouseButtons held = Qt::NoButton)

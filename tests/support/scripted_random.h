@@ -11,7 +11,7 @@ namespace mossaline::testing {
 class ScriptedRandom final : public RandomSource {
 public:
     std::deque<float> draws; ///< the next draws, front first
-    int reseeds = 0;         ///< how often the generator was reseeded
+    int reseeds = 0; ///< how often the generator was reseeded
 
     void reseed() override { ++reseeds; }
     float next() override

@@ -12,7 +12,10 @@ namespace mossaline::testing {
 class SoakStream {
 public:
     /// Starts the stream; equal seeds give equal streams.
-    explicit SoakStream(std::uint64_t seed) : engine_(seed) {}
+    explicit SoakStream(std::uint64_t seed)
+        : engine_(seed)
+    {
+    }
 
     /// The next raw value.
     std::uint64_t bits() { return engine_(); }
@@ -32,7 +35,10 @@ private:
 class SoakRandom final : public RandomSource {
 public:
     /// Draws from a stream of its own, started from `seed`.
-    explicit SoakRandom(std::uint64_t seed) : stream_(seed) {}
+    explicit SoakRandom(std::uint64_t seed)
+        : stream_(seed)
+    {
+    }
 
     int reseeds = 0; ///< how often the generator was reseeded
 

@@ -29,13 +29,14 @@ TEST(Form1Design, ControlsAreStackedBottomUpAsDesigned)
     EXPECT_EQ(design.client_width, 9870);
     EXPECT_EQ(design.client_height, 6675);
     EXPECT_EQ(design.background, colours::kBlack);
-    EXPECT_EQ(stacking(design), (std::vector<std::string>{"Shape1", "Shape2", "Shape3", "Label5", "Label1", "Label2",
-        "Label3", "Label4", "Shape7", "Shape5", "Shape4", "Shape8", "Image2", "Image3", "Label6", "Image1", "Shape6"}));
+    EXPECT_EQ(stacking(design),
+        (std::vector<std::string>{"Shape1", "Shape2", "Shape3", "Label5", "Label1", "Label2", "Label3", "Label4",
+            "Shape7", "Shape5", "Shape4", "Shape8", "Image2", "Image3", "Label6", "Image1", "Shape6"}));
     // Native controls come after every painted one, so they lie above them.
     const auto first_native = std::find_if(design.controls.begin(), design.controls.end(),
         [](const Control& c) { return !c.is_painted() && c.kind != ControlKind::Timer; });
-    EXPECT_TRUE(std::none_of(first_native, design.controls.end(),
-        [](const Control& c) { return c.is_painted() && c.container.empty(); }));
+    EXPECT_TRUE(std::none_of(
+        first_native, design.controls.end(), [](const Control& c) { return c.is_painted() && c.container.empty(); }));
 }
 
 TEST(Form1Design, BoardArraysHaveElementsExactlyAtTheBoardCells)

@@ -13,7 +13,8 @@ TEST(MarkerGrid, EveryMarkerPlaceNamesItsOwnCell)
 {
     for (int column = 0; column < 9; ++column)
         for (int row = 0; row < 9; ++row)
-            EXPECT_EQ(marker_grid::cell_at(marker_grid::left_of(column), marker_grid::top_of(row)), cell_index(column, row));
+            EXPECT_EQ(
+                marker_grid::cell_at(marker_grid::left_of(column), marker_grid::top_of(row)), cell_index(column, row));
     // The design position, between grid places, names cell 39.
     EXPECT_EQ(marker_grid::cell_at(3960, 2100), 39);
     // The design column with the lowest row band.

@@ -2,8 +2,8 @@
 #include "play_solver.h"
 
 #include "ui_model/board_geometry.h"
-#include "ui_model/marker_grid.h"
 #include "ui_model/game_keys.h"
+#include "ui_model/marker_grid.h"
 
 #include <QAbstractButton>
 #include <QAction>

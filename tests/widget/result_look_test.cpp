@@ -1,8 +1,8 @@
 #include "recording_cue_player.h"
 
+#include "ui/result_widget.h"
 #include "ui_model/module1.h"
 #include "ui_model/result.h"
-#include "ui/result_widget.h"
 
 #include <QAbstractButton>
 #include <QTest>
@@ -28,7 +28,8 @@ TEST(ResultLook, CloseFaceIsTheWindowColour)
     // Between the border and the caption, on both sides of the text.
     for (const QPoint at : {QPoint(5, close->height() / 2), QPoint(close->width() - 6, close->height() / 2)}) {
         const QColor pixel = face.pixelColor(at * face.devicePixelRatio());
-        EXPECT_EQ(pixel, QColor(192, 192, 255)) << "at " << at.x() << "," << at.y() << ": " << pixel.name().toStdString();
+        EXPECT_EQ(pixel, QColor(192, 192, 255))
+            << "at " << at.x() << "," << at.y() << ": " << pixel.name().toStdString();
     }
 }
 
