@@ -96,7 +96,8 @@ void Form1::Form_Click()
     case MoveVerdict::NotALine:
         break;
     }
-    finish_move(cue, verdict == MoveVerdict::Jump);
+    const bool jumped = verdict == MoveVerdict::Jump;
+    finish_move(cue, jumped, jumped);
 }
 
 void Form1::show_board()
@@ -341,7 +342,7 @@ bool Form1::take_back_one(bool with_cue)
         result_->Command1_Click();
     // The cue of a jump that does not stand, once for a run of take-backs. The jump taken
     // back is open again, so this never ends the game.
-    finish_move(with_cue ? std::optional<Cue>(Cue::Loss) : std::nullopt, false);
+    finish_move(with_cue ? std::optional<Cue>(Cue::Loss) : std::nullopt, false, true);
     return true;
 }
 
@@ -352,16 +353,18 @@ bool Form1::redo_jump()
         return false;
     put_marker(Shape5, jump->marker_after);
     apply_jump(module_.board, jump->source, jump->target);
-    finish_move(Cue::Gain, true);
+    finish_move(Cue::Gain, true, true);
     return true;
 }
 
 // The board is on screen before the cue blocks the thread, and the colours of the marbles
 // that can move follow it. Only a jump ends a game; any other click on a finished board
-// brings its report forward.
-void Form1::finish_move(std::optional<Cue> cue, bool jumped)
+// brings its report forward. A click that changed nothing leaves the screen as it is: the
+// handlers' cost stays where it was for the clicks that are no jump.
+void Form1::finish_move(std::optional<Cue> cue, bool jumped, bool board_changed)
 {
-    show_board();
+    if (board_changed)
+        show_board();
     if (cue)
         play(*cue);
     if (module_.show_moves == 1)

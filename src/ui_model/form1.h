@@ -141,7 +141,7 @@ public:
     const Control& ambient_timer() const { return Timer2; }
 
 private:
-    void finish_move(std::optional<Cue> cue, bool jumped);
+    void finish_move(std::optional<Cue> cue, bool jumped, bool board_changed);
     bool take_back_one(bool with_cue);
     void put_marker(Control& marker, MarkerPlace place);
     void show_result(bool game_just_ended);
