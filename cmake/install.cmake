@@ -155,10 +155,10 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${MOSSALINE_PACKAGE_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # Libraries come from dpkg-shlibdeps; what is loaded by name at run time is added by hand:
-# Qt's X11 platform plugin ships in libqt6gui6 (already a library dependency) and the
-# design's face is drawn with Liberation Sans.
+# Qt's X11 platform plugin ships in libqt6gui6 (already a library dependency), the
+# design's face is drawn with Liberation Sans, and SDL is opened only when a sound needs it.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, libsdl2-2.0-0")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 # `cpack --config CPackSourceConfig.cmake` must not sweep up build folders or git data.

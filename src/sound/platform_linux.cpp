@@ -2,9 +2,6 @@
 #include "sound/make_cue_player.h"
 #include "sound/sound_folder.h"
 
-#include <SDL_filesystem.h>
-#include <SDL_stdinc.h>
-
 #include <chrono>
 #include <cstdlib>
 #include <memory>
@@ -34,26 +31,19 @@ bool sdl_driver_chosen()
     return name != "pulseaudio" && name != "pulse" && name != "pipewire";
 }
 
-struct SdlFree {
-    void operator()(char* text) const { SDL_free(text); }
-};
-
 } // namespace
 
-// SDL knows how to ask each platform (/proc on Linux, sysctl on the BSDs,
-// the bundle on macOS ...) and needs no SDL_Init for it.
+// The kernel names the running program in /proc, whichever link or
+// folder it was started through.
 std::filesystem::path program_folder()
 {
-    const std::unique_ptr<char, SdlFree> base(SDL_GetBasePath());
-    if (base != nullptr && *base != '\0') {
-        std::filesystem::path folder(base.get());
-        // SDL ends the folder with a separator; without it parent_path() and
-        // comparisons treat the folder as the folder itself.
-        return folder.has_filename() ? folder : folder.parent_path();
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (!error && self.has_parent_path()) {
+        return self.parent_path();
     }
     // Where no platform call knows, the sounds are looked up where the game
     // was started, which is where most people start it from anyway.
-    std::error_code error;
     std::filesystem::path here = std::filesystem::current_path(error);
     return error ? std::filesystem::path(".") : here;
 }

@@ -1,13 +1,12 @@
 #include "sound/sdl_cue_player.h"
 
-#include <SDL.h>
-
 #include <chrono>
 #include <iostream>
 #include <thread>
 #include <utility>
 
 #include "sound/cue_samples.h"
+#include "sound/sdl_library.h"
 
 namespace mossaline {
 
@@ -36,12 +35,17 @@ std::chrono::microseconds frames_to_time(std::size_t frames, int rate)
 SdlCuePlayer::SdlCuePlayer(std::filesystem::path sound_folder, QueuedHook on_queued)
     : folder_(std::move(sound_folder))
     , on_queued_(std::move(on_queued))
+    , sdl_(sdl_library())
 {
+    if (sdl_ == nullptr) {
+        std::cerr << "mossaline: no sound (SDL 2 cannot be opened)\n";
+        return;
+    }
     // SDL would otherwise take over SIGINT and SIGTERM, and Ctrl+C would no
     // longer end the game.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        std::cerr << "mossaline: no sound (" << SDL_GetError() << ")\n";
+    sdl_->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (sdl_->InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        std::cerr << "mossaline: no sound (" << sdl_->GetError() << ")\n";
         return;
     }
     audio_started_ = true;
@@ -55,9 +59,9 @@ SdlCuePlayer::SdlCuePlayer(std::filesystem::path sound_folder, QueuedHook on_que
     SDL_AudioSpec obtained{};
     // No changes allowed: SDL converts to whatever the hardware wants, so the
     // samples handed over are always in kFormat.
-    device_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
+    device_ = sdl_->OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
     if (device_ == 0) {
-        std::cerr << "mossaline: no sound (" << SDL_GetError() << ")\n";
+        std::cerr << "mossaline: no sound (" << sdl_->GetError() << ")\n";
         return;
     }
     buffer_frames_ = obtained.samples;
@@ -66,10 +70,10 @@ SdlCuePlayer::SdlCuePlayer(std::filesystem::path sound_folder, QueuedHook on_que
 SdlCuePlayer::~SdlCuePlayer()
 {
     if (device_ != 0) {
-        SDL_CloseAudioDevice(device_);
+        sdl_->CloseAudioDevice(device_);
     }
     if (audio_started_) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        sdl_->QuitSubSystem(SDL_INIT_AUDIO);
     }
 }
 
@@ -98,15 +102,15 @@ std::vector<std::int16_t> SdlCuePlayer::samples_for(Cue cue) const
 bool SdlCuePlayer::queue(std::span<const std::int16_t> samples)
 {
     // Whatever a stalled earlier cue left behind would otherwise play first.
-    SDL_ClearQueuedAudio(device_);
+    sdl_->ClearQueuedAudio(device_);
     const auto bytes = static_cast<Uint32>(samples.size_bytes());
-    if (SDL_QueueAudio(device_, samples.data(), bytes) != 0) {
+    if (sdl_->QueueAudio(device_, samples.data(), bytes) != 0) {
         return false;
     }
     if (on_queued_) {
         on_queued_();
     }
-    SDL_PauseAudioDevice(device_, 0);
+    sdl_->PauseAudioDevice(device_, 0);
     return true;
 }
 
@@ -122,7 +126,7 @@ void SdlCuePlayer::wait_until_played(std::size_t frames) const
         std::this_thread::sleep_for(length - 2 * buffer);
     }
     const Clock::time_point give_up = start + length + kStallGrace;
-    while (SDL_GetQueuedAudioSize(device_) > 0 && Clock::now() < give_up) {
+    while (sdl_->GetQueuedAudioSize(device_) > 0 && Clock::now() < give_up) {
         std::this_thread::sleep_for(kPollInterval);
     }
     std::this_thread::sleep_for(buffer);

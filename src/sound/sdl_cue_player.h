@@ -11,6 +11,8 @@
 
 namespace mossaline {
 
+struct SdlLibrary;
+
 /** Plays cue files from a folder through one SDL audio device, waiting for each to finish. */
 class SdlCuePlayer final : public CuePlayer {
 public:
@@ -42,6 +44,7 @@ private:
 
     std::filesystem::path folder_;
     QueuedHook on_queued_;
+    const SdlLibrary* sdl_ = nullptr;
     bool audio_started_ = false;
     std::uint32_t device_ = 0;
     int buffer_frames_ = 0;

@@ -118,6 +118,9 @@ while read -r needed; do
   fi
   expect_dependency "$needed" "$(owner_of "$library")"
 done < <(objdump -p "$program" | awk '$1 == "NEEDED" { print $2 }')
+# Opened only when wanted, so no NEEDED entry names it.
+sdl=$(ldconfig -p | awk '$1 == "libSDL2-2.0.so.0" { print $NF; exit }')
+expect_dependency "libSDL2-2.0.so.0 (opened when a sound needs it)" "$(owner_of "${sdl:-/nonexistent}")"
 # Loaded by name at run time, so no library scan can see them: Qt's X11
 # platform plugin and the face the design's captions are drawn in.
 xcb_plugin=$(dpkg -S '*/qt6/plugins/platforms/libqxcb.so' 2>/dev/null | head -n 1 | cut -d' ' -f2)

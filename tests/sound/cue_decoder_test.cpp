@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <string>
 #include <vector>
 
 #include "file_bytes.h"
@@ -69,6 +71,37 @@ TEST(CueDecoderTest, DecodesEveryGeneratedCueToItsFullLength)
         EXPECT_EQ(decoded->size(), info->data_bytes / 2);
         EXPECT_EQ(*decoded, test::wav16_samples(bytes, *info));
     }
+}
+
+bool sdl_loaded()
+{
+    std::ifstream maps("/proc/self/maps");
+    std::string line;
+    while (std::getline(maps, line)) {
+        if (line.find("libSDL2") != std::string::npos) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// SDL and the libraries it pulls in cost a start-up several milliseconds, so
+// the game's own cues must be read without it; other files still reach it.
+TEST(CueDecoderTest, ReadsTheGamesOwnCuesWithoutLoadingSdl)
+{
+    if (sdl_loaded()) {
+        GTEST_SKIP() << "an earlier test in this process loaded SDL";
+    }
+    for (Cue cue : kAllCues) {
+        EXPECT_TRUE(
+            decode_cue(test::read_file(std::filesystem::path(MOSSALINE_TEST_SOUND_DIR) / cue_file_name(cue)), kMono44k)
+                .has_value());
+    }
+    EXPECT_FALSE(sdl_loaded());
+
+    const std::vector<std::uint8_t> eight_bit(441, 128);
+    EXPECT_TRUE(decode_cue(test::make_wav({1, 1, 44100, 8}, eight_bit), kMono44k).has_value());
+    EXPECT_TRUE(sdl_loaded());
 }
 
 TEST(CueDecoderTest, AcceptsChunksBeforeTheDataAndSoundsUpToTheLengthLimit)
