@@ -13,8 +13,12 @@
 #include <QEvent>
 #include <QTimer>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
+#include <future>
+#include <mutex>
 #include <vector>
 
 namespace {
@@ -27,14 +31,18 @@ struct Stamp {
 };
 
 std::vector<Stamp> stamps;
+std::mutex stamps_guard;
 
 void stamp(const char* what)
 {
+    const std::lock_guard lock(stamps_guard);
     stamps.push_back({what, Clock::now()});
 }
 
 void print_stamps()
 {
+    const std::lock_guard lock(stamps_guard);
+    std::sort(stamps.begin(), stamps.end(), [](const Stamp& a, const Stamp& b) { return a.when < b.when; });
     std::printf("phases (CLOCK_MONOTONIC ns, ms since previous):\n");
     for (std::size_t i = 0; i < stamps.size(); ++i) {
         const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(stamps[i].when.time_since_epoch()).count();
@@ -93,14 +101,20 @@ private:
 int main(int argc, char* argv[])
 {
     stamp("main entered");
+    const std::filesystem::path folder = mossaline::program_folder();
+    auto speaker_ready = std::async(std::launch::async, [&folder] {
+        auto player = mossaline::make_cue_player(folder / "sound");
+        stamp("sound ready (its own thread)");
+        return player;
+    });
     QApplication app(argc, argv);
     stamp("QApplication");
     QApplication::setStyle(QStringLiteral("Fusion"));
     stamp("style");
 
     mossaline::Module1 module;
-    const auto speaker = mossaline::make_cue_player(mossaline::program_folder() / "sound");
-    stamp("audio device open");
+    const auto speaker = speaker_ready.get();
+    stamp("sound ready, as waited for");
     StampingCuePlayer stamped(*speaker);
     mossaline::RepaintingCuePlayer cues(stamped);
     mossaline::ClockRandomSource random;

@@ -156,9 +156,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # Libraries come from dpkg-shlibdeps; what is loaded by name at run time is added by hand:
 # Qt's X11 platform plugin ships in libqt6gui6 (already a library dependency), the
-# design's face is drawn with Liberation Sans, and SDL is opened only when a sound needs it.
+# design's face is drawn with Liberation Sans, and libpulse and SDL are opened by name when
+# sound is first wanted.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, libsdl2-2.0-0")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, libpulse0, libsdl2-2.0-0")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 # `cpack --config CPackSourceConfig.cmake` must not sweep up build folders or git data.

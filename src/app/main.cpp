@@ -12,19 +12,26 @@
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <future>
 
 int main(int argc, char* argv[])
 {
+    const std::filesystem::path folder = mossaline::program_folder();
+    // Opening the sound library and reaching the sound server, like connecting to the
+    // display, mostly wait on the disk and on other processes: the one is done while
+    // the other happens.
+    auto speaker_ready
+        = std::async(std::launch::async, [&folder] { return mossaline::make_cue_player(folder / "sound"); });
     const auto app = mossaline::open_desktop(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
     // Lets desktops match the window to its installed entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.mossaline.mossaline"));
 
     mossaline::Module1 module;
-    const std::filesystem::path folder = mossaline::program_folder();
     // The hint's table of finishes ships beside the program, like the cues.
     mossaline::solver::FinishTable::look_beside(folder);
-    const auto speaker = mossaline::make_cue_player(folder / "sound");
+    const auto speaker = speaker_ready.get();
     mossaline::RepaintingCuePlayer cues(*speaker);
     mossaline::ClockRandomSource random;
     // EXIT ends the run at once: no further event of any window may be handled.

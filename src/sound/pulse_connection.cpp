@@ -1,11 +1,9 @@
 #include "sound/pulse_connection.h"
 
-#include <pulse/context.h>
-#include <pulse/error.h>
-#include <pulse/mainloop.h>
-
 #include <algorithm>
 #include <thread>
+
+#include "sound/pulse_library.h"
 
 namespace mossaline {
 
@@ -15,7 +13,7 @@ namespace {
 // so while no cue plays nothing in the process waits on the server's socket.
 bool settled(pa_context* context)
 {
-    const pa_context_state_t state = pa_context_get_state(context);
+    const pa_context_state_t state = pulse().context_get_state(context);
     return state == PA_CONTEXT_READY || !PA_CONTEXT_IS_GOOD(state);
 }
 
@@ -24,21 +22,27 @@ bool settled(pa_context* context)
 std::unique_ptr<PulseConnection> PulseConnection::open(std::chrono::milliseconds limit, std::string* why)
 {
     const Clock::time_point deadline = Clock::now() + limit;
-    pa_mainloop* loop = pa_mainloop_new();
+    if (pulse_library() == nullptr) {
+        if (why != nullptr) {
+            *why = "libpulse cannot be opened";
+        }
+        return nullptr;
+    }
+    pa_mainloop* loop = pulse().mainloop_new();
     if (loop == nullptr) {
         return nullptr;
     }
-    pa_context* context = pa_context_new(pa_mainloop_get_api(loop), "MOSSALINE");
+    pa_context* context = pulse().context_new(pulse().mainloop_get_api(loop), "MOSSALINE");
     if (context == nullptr) {
-        pa_mainloop_free(loop);
+        pulse().mainloop_free(loop);
         return nullptr;
     }
     std::unique_ptr<PulseConnection> connection(new PulseConnection(loop, context));
     // No autospawn: a desktop without a server is served by the fallback, not
     // by a sound server the game started behind the user's back.
-    if (pa_context_connect(context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0
+    if (pulse().context_connect(context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0
         || !connection->run_until([context] { return settled(context); }, deadline)
-        || pa_context_get_state(context) != PA_CONTEXT_READY) {
+        || pulse().context_get_state(context) != PA_CONTEXT_READY) {
         if (why != nullptr) {
             *why = settled(context) ? connection->failure() : "no answer from the sound server";
         }
@@ -55,14 +59,14 @@ PulseConnection::PulseConnection(pa_mainloop* loop, pa_context* context)
 
 PulseConnection::~PulseConnection()
 {
-    pa_context_disconnect(context_);
-    pa_context_unref(context_);
-    pa_mainloop_free(loop_);
+    pulse().context_disconnect(context_);
+    pulse().context_unref(context_);
+    pulse().mainloop_free(loop_);
 }
 
 bool PulseConnection::alive() const
 {
-    return PA_CONTEXT_IS_GOOD(pa_context_get_state(context_));
+    return PA_CONTEXT_IS_GOOD(pulse().context_get_state(context_));
 }
 
 bool PulseConnection::still_there()
@@ -73,7 +77,7 @@ bool PulseConnection::still_there()
 
 void PulseConnection::read_pending()
 {
-    while (pa_mainloop_iterate(loop_, 0, nullptr) > 0) { }
+    while (pulse().mainloop_iterate(loop_, 0, nullptr) > 0) { }
 }
 
 bool PulseConnection::run_until(const std::function<bool()>& done, Clock::time_point deadline)
@@ -88,8 +92,8 @@ bool PulseConnection::run_until(const std::function<bool()>& done, Clock::time_p
         }
         // One poll per event: the timeout only bounds the wait, it is not a tick.
         const auto left = std::chrono::duration_cast<std::chrono::microseconds>(deadline - now).count();
-        if (pa_mainloop_prepare(loop_, static_cast<int>(std::clamp<long long>(left, 1, 10'000'000))) < 0
-            || pa_mainloop_poll(loop_) < 0 || pa_mainloop_dispatch(loop_) < 0) {
+        if (pulse().mainloop_prepare(loop_, static_cast<int>(std::clamp<long long>(left, 1, 10'000'000))) < 0
+            || pulse().mainloop_poll(loop_) < 0 || pulse().mainloop_dispatch(loop_) < 0) {
             return done();
         }
     }
@@ -112,12 +116,12 @@ void PulseConnection::doze_until(
 
 void PulseConnection::flush(Clock::time_point deadline)
 {
-    run_until([this] { return pa_context_is_pending(context_) == 0; }, deadline);
+    run_until([this] { return pulse().context_is_pending(context_) == 0; }, deadline);
 }
 
 std::string PulseConnection::failure() const
 {
-    return pa_strerror(pa_context_errno(context_));
+    return pulse().strerror(pulse().context_errno(context_));
 }
 
 } // namespace mossaline

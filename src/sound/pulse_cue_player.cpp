@@ -1,9 +1,5 @@
 #include "sound/pulse_cue_player.h"
 
-#include <pulse/context.h>
-#include <pulse/operation.h>
-#include <pulse/stream.h>
-
 #include <algorithm>
 #include <memory>
 #include <optional>
@@ -12,6 +8,7 @@
 
 #include "sound/cue_samples.h"
 #include "sound/pulse_connection.h"
+#include "sound/pulse_library.h"
 
 namespace mossaline {
 
@@ -48,22 +45,22 @@ constexpr milliseconds kRecheckBefore{30};
 struct StreamRelease {
     void operator()(pa_stream* stream) const
     {
-        if (PA_STREAM_IS_GOOD(pa_stream_get_state(stream))) {
-            pa_stream_disconnect(stream);
+        if (PA_STREAM_IS_GOOD(pulse().stream_get_state(stream))) {
+            pulse().stream_disconnect(stream);
         }
-        pa_stream_unref(stream);
+        pulse().stream_unref(stream);
     }
 };
 using StreamHandle = std::unique_ptr<pa_stream, StreamRelease>;
 
 struct OperationRelease {
-    void operator()(pa_operation* operation) const { pa_operation_unref(operation); }
+    void operator()(pa_operation* operation) const { pulse().operation_unref(operation); }
 };
 using OperationHandle = std::unique_ptr<pa_operation, OperationRelease>;
 
 bool finished(pa_operation* operation)
 {
-    return operation == nullptr || pa_operation_get_state(operation) != PA_OPERATION_RUNNING;
+    return operation == nullptr || pulse().operation_get_state(operation) != PA_OPERATION_RUNNING;
 }
 
 microseconds frames_to_time(std::size_t frames, int rate)
@@ -75,13 +72,13 @@ microseconds frames_to_time(std::size_t frames, int rate)
 // figure for the time from now to the end of what it holds.
 std::optional<Clock::time_point> heard_by(pa_stream* stream, PulseConnection& connection, Clock::time_point deadline)
 {
-    const OperationHandle update(pa_stream_update_timing_info(stream, nullptr, nullptr));
+    const OperationHandle update(pulse().stream_update_timing_info(stream, nullptr, nullptr));
     if (!update || !connection.run_until([&update] { return finished(update.get()); }, deadline)) {
         return std::nullopt;
     }
     pa_usec_t latency = 0;
     int negative = 0;
-    if (pa_stream_get_latency(stream, &latency, &negative) < 0) {
+    if (pulse().stream_get_latency(stream, &latency, &negative) < 0) {
         return std::nullopt;
     }
     return Clock::now() + microseconds(negative != 0 ? 0 : latency);
@@ -158,34 +155,34 @@ void PulseCuePlayer::play_samples(std::span<const std::int16_t> samples)
     const Clock::time_point set_up_by = start + kSetUpLimit;
     const pa_sample_spec format{
         PA_SAMPLE_S16NE, static_cast<std::uint32_t>(kFormat.sample_rate), static_cast<std::uint8_t>(kFormat.channels)};
-    const StreamHandle stream(pa_stream_new(connection_->context(), "cue", &format, nullptr));
+    const StreamHandle stream(pulse().stream_new(connection_->context(), "cue", &format, nullptr));
     if (!stream) {
         return;
     }
     pa_buffer_attr buffer{};
     buffer.maxlength = static_cast<std::uint32_t>(-1);
-    buffer.tlength = static_cast<std::uint32_t>(pa_usec_to_bytes(microseconds(kTargetLatency).count(), &format));
+    buffer.tlength = static_cast<std::uint32_t>(pulse().usec_to_bytes(microseconds(kTargetLatency).count(), &format));
     buffer.prebuf = static_cast<std::uint32_t>(-1);
     buffer.minreq = static_cast<std::uint32_t>(-1);
     buffer.fragsize = static_cast<std::uint32_t>(-1);
     const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_ADJUST_LATENCY | PA_STREAM_INTERPOLATE_TIMING);
-    if (pa_stream_connect_playback(stream.get(), nullptr, &buffer, flags, nullptr, nullptr) < 0) {
+    if (pulse().stream_connect_playback(stream.get(), nullptr, &buffer, flags, nullptr, nullptr) < 0) {
         return;
     }
     pa_stream* const raw = stream.get();
-    const auto stream_good = [raw] { return PA_STREAM_IS_GOOD(pa_stream_get_state(raw)); };
-    if (!connection_->run_until([raw] { return pa_stream_get_state(raw) != PA_STREAM_CREATING; }, set_up_by)
-        || pa_stream_get_state(raw) != PA_STREAM_READY) {
+    const auto stream_good = [raw] { return PA_STREAM_IS_GOOD(pulse().stream_get_state(raw)); };
+    if (!connection_->run_until([raw] { return pulse().stream_get_state(raw) != PA_STREAM_CREATING; }, set_up_by)
+        || pulse().stream_get_state(raw) != PA_STREAM_READY) {
         return;
     }
-    if (pa_stream_write(raw, samples.data(), samples.size_bytes(), nullptr, 0, PA_SEEK_RELATIVE) < 0) {
+    if (pulse().stream_write(raw, samples.data(), samples.size_bytes(), nullptr, 0, PA_SEEK_RELATIVE) < 0) {
         return;
     }
     if (on_written_) {
         on_written_();
     }
     // A cue shorter than the prebuffer would otherwise wait for more samples.
-    const OperationHandle trigger(pa_stream_trigger(raw, nullptr, nullptr));
+    const OperationHandle trigger(pulse().stream_trigger(raw, nullptr, nullptr));
     const auto length
         = frames_to_time(samples.size() / static_cast<std::size_t>(kFormat.channels), kFormat.sample_rate);
     Clock::time_point end = heard_by(raw, *connection_, set_up_by).value_or(start + length);
@@ -195,7 +192,7 @@ void PulseCuePlayer::play_samples(std::span<const std::int16_t> samples)
     }
     connection_->doze_until([&stream_good] { return !stream_good(); }, end, kDozeStep);
     if (stream_good()) {
-        pa_stream_disconnect(raw);
+        pulse().stream_disconnect(raw);
         connection_->flush(Clock::now() + kTargetLatency);
     }
 }

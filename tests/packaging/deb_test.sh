@@ -111,16 +111,19 @@ expect_dependency() {
 program="$unpacked/usr/lib/mossaline/mossaline"
 ldd "$program" >"$scratch/ldd" || die "ldd cannot read $program"
 while read -r needed; do
-  library=$(awk -v name="$needed" '$1 == name && $2 == "=>" { print $3 }' "$scratch/ldd")
+  # ldd names the dynamic loader by its path alone, without "=>".
+  library=$(awk -v name="$needed" '$1 == name && $2 == "=>" { print $3 } $1 ~ "/" name "$" { print $1 }' "$scratch/ldd")
   if [ -z "$library" ] || [ "$library" = "not" ]; then
     fail "the program needs $needed, which is not found here"
     continue
   fi
   expect_dependency "$needed" "$(owner_of "$library")"
 done < <(objdump -p "$program" | awk '$1 == "NEEDED" { print $2 }')
-# Opened only when wanted, so no NEEDED entry names it.
-sdl=$(ldconfig -p | awk '$1 == "libSDL2-2.0.so.0" { print $NF; exit }')
-expect_dependency "libSDL2-2.0.so.0 (opened when a sound needs it)" "$(owner_of "${sdl:-/nonexistent}")"
+# Opened by name when sound is first wanted, so no NEEDED entry names them.
+for opened in libpulse.so.0 libSDL2-2.0.so.0; do
+  library=$(ldconfig -p | awk -v name="$opened" '$1 == name { print $NF; exit }')
+  expect_dependency "$opened (opened by name)" "$(owner_of "${library:-/nonexistent}")"
+done
 # Loaded by name at run time, so no library scan can see them: Qt's X11
 # platform plugin and the face the design's captions are drawn in.
 xcb_plugin=$(dpkg -S '*/qt6/plugins/platforms/libqxcb.so' 2>/dev/null | head -n 1 | cut -d' ' -f2)
