@@ -2,8 +2,6 @@
 
 #include "solver/forward_levels.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <array>
 #include <cstring>
