@@ -102,9 +102,9 @@ int main(int argc, char* argv[])
 {
     stamp("main entered");
     const std::filesystem::path folder = mossaline::program_folder();
-    auto speaker_ready = std::async(std::launch::async, [&folder] {
-        auto player = mossaline::make_cue_player(folder / "sound");
-        stamp("sound ready (its own thread)");
+    auto server_player = std::async(std::launch::async, [&folder] {
+        auto player = mossaline::reach_sound_server(folder / "sound");
+        stamp("sound server reached or not (its own thread)");
         return player;
     });
     QApplication app(argc, argv);
@@ -113,7 +113,9 @@ int main(int argc, char* argv[])
     stamp("style");
 
     mossaline::Module1 module;
-    const auto speaker = speaker_ready.get();
+    std::unique_ptr<mossaline::CuePlayer> speaker = server_player.get();
+    if (!speaker)
+        speaker = mossaline::make_local_cue_player(folder / "sound");
     stamp("sound ready, as waited for");
     StampingCuePlayer stamped(*speaker);
     mossaline::RepaintingCuePlayer cues(stamped);

@@ -14,15 +14,15 @@
 #include <cstdlib>
 #include <filesystem>
 #include <future>
+#include <memory>
 
 int main(int argc, char* argv[])
 {
     const std::filesystem::path folder = mossaline::program_folder();
-    // Opening the sound library and reaching the sound server, like connecting to the
-    // display, mostly wait on the disk and on other processes: the one is done while
-    // the other happens.
-    auto speaker_ready
-        = std::async(std::launch::async, [&folder] { return mossaline::make_cue_player(folder / "sound"); });
+    // Reaching the sound server, like connecting to the display, mostly waits on the disk
+    // and on other processes: the one is done while the other happens.
+    auto server_player
+        = std::async(std::launch::async, [&folder] { return mossaline::reach_sound_server(folder / "sound"); });
     const auto app = mossaline::open_desktop(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
     // Lets desktops match the window to its installed entry and icon.
@@ -31,7 +31,11 @@ int main(int argc, char* argv[])
     mossaline::Module1 module;
     // The hint's table of finishes ships beside the program, like the cues.
     mossaline::solver::FinishTable::look_beside(folder);
-    const auto speaker = speaker_ready.get();
+    std::unique_ptr<mossaline::CuePlayer> speaker = server_player.get();
+    if (!speaker) {
+        // Only now, with no other thread starting: see make_local_cue_player.
+        speaker = mossaline::make_local_cue_player(folder / "sound");
+    }
     mossaline::RepaintingCuePlayer cues(*speaker);
     mossaline::ClockRandomSource random;
     // EXIT ends the run at once: no further event of any window may be handled.

@@ -48,13 +48,16 @@ std::filesystem::path program_folder()
     return error ? std::filesystem::path(".") : here;
 }
 
-std::unique_ptr<CuePlayer> make_cue_player(const std::filesystem::path& sound_folder)
+std::unique_ptr<CuePlayer> reach_sound_server(const std::filesystem::path& sound_folder)
 {
-    if (!sdl_driver_chosen()) {
-        if (std::unique_ptr<PulseCuePlayer> player = PulseCuePlayer::connect(sound_folder, kConnectLimit)) {
-            return player;
-        }
+    if (sdl_driver_chosen()) {
+        return nullptr;
     }
+    return PulseCuePlayer::connect(sound_folder, kConnectLimit);
+}
+
+std::unique_ptr<CuePlayer> make_local_cue_player(const std::filesystem::path& sound_folder)
+{
     return std::make_unique<SdlCuePlayer>(sound_folder);
 }
 

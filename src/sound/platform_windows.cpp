@@ -30,7 +30,13 @@ std::filesystem::path program_folder()
     return error ? std::filesystem::path(".") : here;
 }
 
-std::unique_ptr<CuePlayer> make_cue_player(const std::filesystem::path& sound_folder)
+// The platform's call reaches the sound service itself; there is nothing to connect to beforehand.
+std::unique_ptr<CuePlayer> reach_sound_server(const std::filesystem::path& /*sound_folder*/)
+{
+    return nullptr;
+}
+
+std::unique_ptr<CuePlayer> make_local_cue_player(const std::filesystem::path& sound_folder)
 {
     return std::make_unique<WinmmCuePlayer>(sound_folder);
 }

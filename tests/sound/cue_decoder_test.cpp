@@ -3,11 +3,11 @@
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "file_bytes.h"
+#include "mapped_libraries.h"
 #include "sound/cue.h"
 #include "sound/cue_decoder.h"
 #include "sound/cue_limits.h"
@@ -75,14 +75,7 @@ TEST(CueDecoderTest, DecodesEveryGeneratedCueToItsFullLength)
 
 bool sdl_loaded()
 {
-    std::ifstream maps("/proc/self/maps");
-    std::string line;
-    while (std::getline(maps, line)) {
-        if (line.find("libSDL2") != std::string::npos) {
-            return true;
-        }
-    }
-    return false;
+    return test::library_mapped("libSDL2");
 }
 
 // SDL and the libraries it pulls in cost a start-up several milliseconds, so

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "file_bytes.h"
+#include "mapped_libraries.h"
 #include "monitor_recorder.h"
 #include "own_pulse_server.h"
 #include "scoped_env.h"
@@ -241,6 +242,30 @@ TEST(MakeCuePlayerTest, ChoosesTheServerOnlyWhenItAnswersAndNoSdlDriverIsNamed)
         const test::ScopedEnv address("PULSE_SERVER", "unix:/nonexistent/mossaline/native");
         EXPECT_NE(dynamic_cast<SdlCuePlayer*>(make_cue_player(kGenerated).get()), nullptr);
     }
+}
+
+// The server is reached on a thread of its own while the toolkit starts. Starting SDL
+// there would bring up D-Bus beside the toolkit's own, and a bus being started forks:
+// a start-up that sometimes never showed its window. So that part must never touch SDL.
+TEST(MakeCuePlayerTest, ReachingTheServerNeverStartsSdl)
+{
+    if (test::library_mapped("libSDL2")) {
+        GTEST_SKIP() << "an earlier test in this process loaded SDL";
+    }
+    {
+        const test::ScopedEnv driver("SDL_AUDIODRIVER", "dummy");
+        EXPECT_EQ(reach_sound_server(kGenerated), nullptr);
+    }
+    {
+        const test::ScopedEnv driver("SDL_AUDIODRIVER", "");
+        const test::ScopedEnv address("PULSE_SERVER", "unix:/nonexistent/mossaline/native");
+        EXPECT_EQ(reach_sound_server(kGenerated), nullptr);
+    }
+    EXPECT_FALSE(test::library_mapped("libSDL2"));
+
+    const test::ScopedEnv driver("SDL_AUDIODRIVER", "dummy");
+    EXPECT_NE(make_local_cue_player(kGenerated), nullptr);
+    EXPECT_TRUE(test::library_mapped("libSDL2"));
 }
 
 } // namespace
