@@ -67,13 +67,25 @@ wait_for_black() { # window geometry yes|no
     return 1
 }
 
+# Tells a program that hangs from one that died, for a failure that happens once in a while.
+program_state() {
+    if kill -0 "$game_pid" 2>/dev/null; then
+        echo "the program is still running"
+        return
+    fi
+    local status=0
+    wait "$game_pid" || status=$?
+    game_pid=""
+    echo "the program ended with status $status"
+}
+
 run_once() { # on|off
     local sound=$1 window started status
     : >"$work/game.log"
     SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb "$program" >"$work/game.log" 2>&1 &
     game_pid=$!
     window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Form1$' | head -n1) || true
-    [[ -n $window ]] || fail "sound $sound: no window named Form1 within 30 s"
+    [[ -n $window ]] || fail "sound $sound: no window named Form1 within 30 s ($(program_state))"
     wait_for_black "$window" "$IMAGE2_BOX" no || fail "sound $sound: the window was never drawn"
 
     if [[ $sound == off ]]; then
