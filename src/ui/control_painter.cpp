@@ -3,6 +3,7 @@
 #include "ui/qt_look.h"
 #include "ui/twips.h"
 
+#include <QImageReader>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -23,6 +24,16 @@ constexpr double kLargestSprite = 160;
 constexpr int kSpriteMargin = 1;
 // Positions within a device pixel that share a sprite.
 constexpr double kPhaseSteps = 64;
+
+// A picture's file name says what it is. Left to guess, the reader first asks every image
+// plug-in installed whether it knows the file, and so loads each of them and the libraries
+// behind them, in the middle of the start-up, before it tries the PNG reader it has built in.
+QImage read_picture(const QString& path)
+{
+    QImageReader reader(path);
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
 
 // The outline of a shape: a circle uses the largest circle centred in its box. Wide borders
 // are drawn inside the box, so a shape never paints beyond its design extent.
@@ -100,7 +111,7 @@ ControlPainter::Pictures ControlPainter::decode(const QStringList& paths)
 {
     Pictures pictures;
     for (const QString& path : paths)
-        pictures.insert(path, QImage(path));
+        pictures.insert(path, read_picture(path));
     return pictures;
 }
 
@@ -181,7 +192,7 @@ const QImage& ControlPainter::picture(const std::string& resource)
     const QString key = QString::fromStdString(resource);
     auto found = pictures_.find(key);
     if (found == pictures_.end())
-        found = pictures_.insert(key, QImage(key));
+        found = pictures_.insert(key, read_picture(key));
     return *found;
 }
 
