@@ -3,6 +3,7 @@
 #include "ui/qt_look.h"
 #include "ui/twips.h"
 
+#include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
 #include <QPainterPath>
@@ -30,7 +31,7 @@ constexpr double kPhaseSteps = 64;
 // behind them, in the middle of the start-up, before it tries the PNG reader it has built in.
 QImage read_picture(const QString& path)
 {
-    QImageReader reader(path);
+    QImageReader reader(path, QFileInfo(path).suffix().toLatin1());
     reader.setAutoDetectImageFormat(false);
     return reader.read();
 }
