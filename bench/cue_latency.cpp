@@ -8,7 +8,7 @@
 #include "wav_file.h"
 
 #include "sound/sdl_cue_player.h"
-#include "ui/form1_widget.h"
+#include "ui/open_main_window.h"
 #include "ui/repainting_cue_player.h"
 #include "ui/twips.h"
 
@@ -250,9 +250,9 @@ int main(int argc, char** argv)
         Module1 module;
         FixedRandom random;
         Form1 form(module, cues, random, [] {});
-        Form1Widget window(form);
+        const auto opened = open_main_window(form);
+        Form1Widget& window = *opened;
         cues.set_repaint([&window] { window.repaint_now(); });
-        window.load();
         QApplication::processEvents();
         {
             QueueWatch watch;

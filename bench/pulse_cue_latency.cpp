@@ -9,7 +9,7 @@
 
 #include "sound/pulse_cue_player.h"
 #include "sound/sdl_cue_player.h"
-#include "ui/form1_widget.h"
+#include "ui/open_main_window.h"
 #include "ui/repainting_cue_player.h"
 #include "ui/twips.h"
 
@@ -284,9 +284,9 @@ int main(int argc, char** argv)
             Module1 module;
             FixedRandom random;
             Form1 form(module, cues, random, [] {});
-            Form1Widget window(form);
+            const auto opened = open_main_window(form);
+            Form1Widget& window = *opened;
             cues.set_repaint([&window] { window.repaint_now(); });
-            window.load();
             QApplication::processEvents();
             status = measure_onset(window, form, recorder, trials);
             measure_blocking(*speaker, recorder, folder);

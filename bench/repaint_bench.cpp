@@ -3,7 +3,7 @@
 // otherwise. `--scale=2` runs the on-screen cases at twice the device pixels.
 #include "bench_game.h"
 
-#include "ui/form1_widget.h"
+#include "ui/open_main_window.h"
 #include "ui/repainting_cue_player.h"
 #include "ui/twips.h"
 
@@ -47,14 +47,16 @@ struct WidgetGame {
     RepaintingCuePlayer cues{silent};
     FixedRandom random;
     Form1 form;
-    Form1Widget window{form};
+    std::unique_ptr<Form1Widget> opened;
+    Form1Widget& window;
     PaintCounter counter;
 
     explicit WidgetGame(bool repaint_before_cues = true)
         : form(module, repaint_before_cues ? static_cast<CuePlayer&>(cues) : silent, random, [] {})
+        , opened(open_main_window(form))
+        , window(*opened)
     {
         cues.set_repaint([this] { window.repaint_now(); });
-        window.load();
         settle();
         window.surface()->installEventFilter(&counter);
     }

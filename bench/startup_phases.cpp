@@ -2,11 +2,12 @@
 // a CLOCK_MONOTONIC stamp after each step and around the start cue, so a start measured by bench_window_watch (which
 // prints its own launch stamp) can be split into phases. The stamps are printed once the first
 // paint has been handled; the program then runs on like the game until it is ended.
+#include "app/desktop_bus.h"
 #include "sound/make_cue_player.h"
 #include "sound/sound_folder.h"
 #include "ui_model/clock_random_source.h"
 #include "ui_model/form1.h"
-#include "ui/form1_widget.h"
+#include "ui/open_main_window.h"
 #include "ui/repainting_cue_player.h"
 
 #include <QApplication>
@@ -122,12 +123,13 @@ int main(int argc, char* argv[])
     mossaline::ClockRandomSource random;
     mossaline::Form1 form(module, cues, random, [] {});
     stamp("Form1 model");
-    mossaline::Form1Widget window(form);
-    stamp("Form1Widget built");
-    cues.set_repaint([&window] { window.repaint_now(); });
+    const auto window = mossaline::open_main_window(form, [] {
+        mossaline::reach_desktop_bus();
+        stamp("desktop bus reached (its own thread)");
+    });
+    stamp("window built and shown");
+    cues.set_repaint([&window] { window->repaint_now(); });
     FirstPaint first_paint;
-    window.surface()->installEventFilter(&first_paint);
-    window.load();
-    stamp("load() returned: shown");
+    window->surface()->installEventFilter(&first_paint);
     return QApplication::exec();
 }

@@ -1,9 +1,10 @@
+#include "app/desktop_bus.h"
 #include "app/desktop_check.h"
 #include "assets/game_icon.h"
 #include "solver/finish_table.h"
 #include "sound/make_cue_player.h"
 #include "sound/sound_folder.h"
-#include "ui/form1_widget.h"
+#include "ui/open_main_window.h"
 #include "ui/repainting_cue_player.h"
 #include "ui_model/clock_random_source.h"
 #include "ui_model/form1.h"
@@ -44,9 +45,8 @@ int main(int argc, char* argv[])
         std::_Exit(EXIT_SUCCESS);
     };
     mossaline::Form1 form(module, cues, random, end_program);
-    mossaline::Form1Widget window(form);
-    cues.set_repaint([&window] { window.repaint_now(); });
-    window.load();
+    const auto window = mossaline::open_main_window(form, mossaline::reach_desktop_bus);
+    cues.set_repaint([&window] { window->repaint_now(); });
     // Once the window is up: the icon's pictures are no part of what the player waits for.
     QTimer::singleShot(0, [] { QApplication::setWindowIcon(mossaline::pictures::game_icon()); });
     return QApplication::exec();

@@ -1,4 +1,5 @@
 // What the program asks of Windows before it starts.
+#include "app/desktop_bus.h"
 #include "app/display_setting.h"
 
 namespace mossaline {
@@ -7,6 +8,11 @@ QString missing_display_setting()
 {
     // Every Windows session has its desktop; no setting names it.
     return {};
+}
+
+void reach_desktop_bus()
+{
+    // Windows has no session bus; its accessibility needs no connection made beforehand.
 }
 
 } // namespace mossaline

@@ -4,7 +4,6 @@
 #include "ui/twips.h"
 
 #include <QFocusEvent>
-#include <QFontDatabase>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -37,10 +36,7 @@ ControlSurface::ControlSurface(const WindowModel& window, PointerSink& sink, QWi
         0, 0, qRound(to_pixels(window.design().client_width)), qRound(to_pixels(window.design().client_height)));
 }
 
-ControlSurface::~ControlSurface()
-{
-    finish_preparing();
-}
+ControlSurface::~ControlSurface() = default;
 
 const Control* ControlSurface::control_at(double x, double y) const
 {
@@ -143,30 +139,13 @@ void ControlSurface::repaint_changed()
         repaint(pending_);
 }
 
-void ControlSurface::start_preparing()
+void ControlSurface::adopt_pictures(ControlPainter::Pictures pictures)
 {
-    if (preparing_.joinable())
-        return;
-    preparing_ = std::thread([this, paths = ControlPainter::picture_paths(window_)] {
-        // The first text drawn reads the whole font configuration; the database is shared
-        // by all threads, so reading it here spares the first paint.
-        QFontDatabase::families();
-        prepared_ = ControlPainter::decode(paths);
-    });
-}
-
-void ControlSurface::finish_preparing()
-{
-    if (!preparing_.joinable())
-        return;
-    preparing_.join();
-    painter_.adopt(std::move(prepared_));
-    prepared_.clear();
+    painter_.adopt(std::move(pictures));
 }
 
 void ControlSurface::paintEvent(QPaintEvent* event)
 {
-    finish_preparing();
     const QRegion& region = event->region();
     pending_ -= region;
     QPainter painter(this);

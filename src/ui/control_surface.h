@@ -8,7 +8,6 @@
 #include <QWidget>
 #include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace mossaline {
@@ -31,11 +30,8 @@ public:
     /// Paints at once every place changed or still waiting for its scheduled repaint.
     void repaint_changed();
 
-    /// Starts decoding the pictures and reading the font database on another thread, for the
-    /// first paint to find them ready; a paint before finish_preparing() waits for them.
-    void start_preparing();
-    /// Waits for the work start_preparing() began, and keeps its pictures.
-    void finish_preparing();
+    /// Keeps pictures decoded elsewhere, so the first paint need not decode them.
+    void adopt_pictures(ControlPainter::Pictures pictures);
 
     /// Where the keyboard's focus ring goes, in twips.
     void set_focus_box(const TwipsRect& box);
@@ -86,9 +82,6 @@ private:
     std::vector<Look> scheduled_;
     // Scheduled places not painted yet.
     QRegion pending_;
-    // Decodes pictures for the first paint into prepared_, which is ours once it has joined.
-    std::thread preparing_;
-    ControlPainter::Pictures prepared_;
     TwipsRect focus_box_{};
     bool focus_revealed_ = false;
 };

@@ -196,13 +196,9 @@ void Form1Widget::end_hint()
     hint_note_->hide();
 }
 
-void Form1Widget::load()
+void Form1Widget::show_loaded(ControlPainter::Pictures pictures)
 {
-    // The start cue holds this thread for its whole length: what the first paint needs is
-    // made meanwhile on another one.
-    surface_->start_preparing();
-    form_.Form_Load();
-    surface_->finish_preparing();
+    surface_->adopt_pictures(std::move(pictures));
     sync();
     surface_->setFocus(Qt::OtherFocusReason);
     show();

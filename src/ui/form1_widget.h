@@ -24,12 +24,14 @@ namespace mossaline {
 class Form1Widget : public QWidget, private PointerSink {
     Q_OBJECT
 public:
-    /// A fixed-size top-level window for `form`; nothing runs until load().
+    /// A fixed-size top-level window for `form`; nothing runs until show_loaded().
     explicit Form1Widget(Form1& form);
     ~Form1Widget() override;
 
-    /// Runs the load handler (with its start cue), then shows the window.
-    void load();
+    /// Shows the window of a form whose load handler has run, painted with `pictures`
+    /// (decoded elsewhere; any missing are decoded when first painted). open_main_window()
+    /// is the whole start.
+    void show_loaded(ControlPainter::Pictures pictures);
     /// Brings every view up to date with the model and schedules a repaint.
     void sync();
     /// Like sync(), but paints at once: used before a cue blocks the thread.

@@ -4,7 +4,7 @@
 #include "recording_cue_player.h"
 #include "scripted_random.h"
 
-#include "ui/form1_widget.h"
+#include "ui/open_main_window.h"
 #include "ui/repainting_cue_player.h"
 #include "ui_model/form1.h"
 #include "ui_model/module1.h"
@@ -27,17 +27,18 @@ protected:
     Form1 form{module, cues, random, [this] { ++exits; }};
     std::unique_ptr<Form1Widget> window;
 
-    void SetUp() override
-    {
-        window = std::make_unique<Form1Widget>(form);
-        cues.set_repaint([this] { window->repaint_now(); });
-    }
     void TearDown() override { window.reset(); }
 
-    /// Loads and shows the window, then forgets the start cue.
+    /// Starts the window as the game does.
+    void open()
+    {
+        window = open_main_window(form);
+        cues.set_repaint([this] { window->repaint_now(); });
+    }
+    /// Starts the window, then forgets the start cue.
     void load()
     {
-        window->load();
+        open();
         recorded.played.clear();
     }
     /// Pointer events on the window's painted surface.

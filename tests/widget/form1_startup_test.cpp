@@ -5,8 +5,11 @@
 #include "ui/twips.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QFile>
 #include <QImage>
+#include <algorithm>
+#include <optional>
 
 namespace mossaline::testing {
 namespace {
@@ -15,15 +18,22 @@ using Form1Startup = Form1WidgetFixture;
 
 TEST_F(Form1Startup, TheChimeSoundsOnceBeforeTheWindowIsShown)
 {
-    bool shown_during_cue = true;
+    const auto main_windows = [] {
+        const QWidgetList all = QApplication::allWidgets();
+        return std::count_if(all.begin(), all.end(), [](QWidget* w) { return qobject_cast<Form1Widget*>(w); });
+    };
+    std::optional<std::ptrdiff_t> windows_during_cue;
     std::string count_during_cue;
     recorded.while_playing = [&](Cue) {
-        shown_during_cue = window->isVisible();
+        windows_during_cue = main_windows();
         count_during_cue = form.Label5.caption;
     };
-    window->load();
+    open();
     EXPECT_EQ(recorded.played, (std::vector<Cue>{Cue::ChimeUp}));
-    EXPECT_FALSE(shown_during_cue);
+    // Fault: a window built before the cue makes the player wait for what building it waits
+    // on (the desktop's accessibility connection), where the cue could have hidden that wait.
+    EXPECT_EQ(windows_during_cue, 0);
+    EXPECT_EQ(main_windows(), 1);
     EXPECT_EQ(count_during_cue, "44");
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(window->timer2().isActive());
