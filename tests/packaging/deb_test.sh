@@ -121,12 +121,13 @@ while read -r needed; do
 done < <(objdump -p "$program" | awk '$1 == "NEEDED" { print $2 }')
 # Opened by name when sound is first wanted, so no NEEDED entry names them.
 for opened in libpulse.so.0 libSDL2-2.0.so.0; do
-  library=$(ldconfig -p | awk -v name="$opened" '$1 == name { print $NF; exit }')
+  # awk reads to the end: leaving early would end ldconfig with SIGPIPE, which pipefail reports.
+  library=$(ldconfig -p | awk -v name="$opened" '$1 == name && !found { print $NF; found = 1 }')
   expect_dependency "$opened (opened by name)" "$(owner_of "${library:-/nonexistent}")"
 done
 # Loaded by name at run time, so no library scan can see them: Qt's X11
 # platform plugin and the face the design's captions are drawn in.
-xcb_plugin=$(dpkg -S '*/qt6/plugins/platforms/libqxcb.so' 2>/dev/null | head -n 1 | cut -d' ' -f2)
+xcb_plugin=$(dpkg -S '*/qt6/plugins/platforms/libqxcb.so' 2>/dev/null | awk 'NR == 1 { print $2 }')
 [ -n "$xcb_plugin" ] || die "Qt's X11 platform plugin is not installed here"
 expect_dependency "Qt's X11 platform plugin" "$(owner_of "$xcb_plugin")"
 font=$(fc-match -f '%{file}' 'Liberation Sans:style=Regular')
