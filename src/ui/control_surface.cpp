@@ -36,8 +36,6 @@ ControlSurface::ControlSurface(const WindowModel& window, PointerSink& sink, QWi
         0, 0, qRound(to_pixels(window.design().client_width)), qRound(to_pixels(window.design().client_height)));
 }
 
-ControlSurface::~ControlSurface() = default;
-
 const Control* ControlSurface::control_at(double x, double y) const
 {
     const auto& controls = window_.controls();

@@ -19,7 +19,6 @@ class ControlSurface : public QWidget {
 public:
     /// A surface covering the whole client area of `parent`.
     ControlSurface(const WindowModel& window, PointerSink& sink, QWidget* parent);
-    ~ControlSurface() override;
 
     /// The topmost visible label or picture under a point in twips, or nullptr for the window itself.
     const Control* control_at(double x, double y) const;
