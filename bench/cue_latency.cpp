@@ -250,9 +250,8 @@ int main(int argc, char** argv)
         Module1 module;
         FixedRandom random;
         Form1 form(module, cues, random, [] {});
-        const auto opened = open_main_window(form);
+        const auto opened = MainWindowStart(form, cues).open();
         Form1Widget& window = *opened;
-        cues.set_repaint([&window] { window.repaint_now(); });
         QApplication::processEvents();
         {
             QueueWatch watch;

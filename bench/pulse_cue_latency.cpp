@@ -284,9 +284,8 @@ int main(int argc, char** argv)
             Module1 module;
             FixedRandom random;
             Form1 form(module, cues, random, [] {});
-            const auto opened = open_main_window(form);
+            const auto opened = MainWindowStart(form, cues).open();
             Form1Widget& window = *opened;
-            cues.set_repaint([&window] { window.repaint_now(); });
             QApplication::processEvents();
             status = measure_onset(window, form, recorder, trials);
             measure_blocking(*speaker, recorder, folder);

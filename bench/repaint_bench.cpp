@@ -53,10 +53,9 @@ struct WidgetGame {
 
     explicit WidgetGame(bool repaint_before_cues = true)
         : form(module, repaint_before_cues ? static_cast<CuePlayer&>(cues) : silent, random, [] {})
-        , opened(open_main_window(form))
+        , opened(MainWindowStart(form, cues).open())
         , window(*opened)
     {
-        cues.set_repaint([this] { window.repaint_now(); });
         settle();
         window.surface()->installEventFilter(&counter);
     }

@@ -3,6 +3,7 @@
 // prints its own launch stamp) can be split into phases. The stamps are printed once the first
 // paint has been handled; the program then runs on like the game until it is ended.
 #include "app/desktop_bus.h"
+#include "sound/awaited_cue_player.h"
 #include "sound/make_cue_player.h"
 #include "sound/sound_folder.h"
 #include "ui_model/clock_random_source.h"
@@ -86,7 +87,7 @@ public:
         const bool first = !played_;
         played_ = true;
         if (first)
-            stamp("start cue begins (after the repaint before it)");
+            stamp("start cue asked for (it sounds once the sound is there)");
         inner_.play(cue);
         if (first)
             stamp("start cue ends");
@@ -103,32 +104,37 @@ int main(int argc, char* argv[])
 {
     stamp("main entered");
     const std::filesystem::path folder = mossaline::program_folder();
-    auto server_player = std::async(std::launch::async, [&folder] {
+    std::unique_ptr<mossaline::CuePlayer> speaker;
+    mossaline::AwaitedCuePlayer awaited_speaker;
+    StampingCuePlayer stamped(awaited_speaker);
+    mossaline::RepaintingCuePlayer cues(stamped);
+    mossaline::Module1 module;
+    mossaline::ClockRandomSource random;
+    mossaline::Form1 form(module, cues, random, [] {});
+    auto server_player = std::async(std::launch::async, [&folder, &awaited_speaker] {
         auto player = mossaline::reach_sound_server(folder / "sound");
         stamp("sound server reached or not (its own thread)");
+        if (player)
+            awaited_speaker.arrive(player.get());
         return player;
     });
+    mossaline::MainWindowStart start(form, cues);
+    stamp("load handler (its cue waits for the sound on its own thread)");
     QApplication app(argc, argv);
     stamp("QApplication");
     QApplication::setStyle(QStringLiteral("Fusion"));
     stamp("style");
-
-    mossaline::Module1 module;
-    std::unique_ptr<mossaline::CuePlayer> speaker = server_player.get();
-    if (!speaker)
+    speaker = server_player.get();
+    if (!speaker) {
         speaker = mossaline::make_local_cue_player(folder / "sound");
+        awaited_speaker.arrive(speaker.get());
+    }
     stamp("sound ready, as waited for");
-    StampingCuePlayer stamped(*speaker);
-    mossaline::RepaintingCuePlayer cues(stamped);
-    mossaline::ClockRandomSource random;
-    mossaline::Form1 form(module, cues, random, [] {});
-    stamp("Form1 model");
-    const auto window = mossaline::open_main_window(form, [] {
+    const auto window = start.open([] {
         mossaline::reach_desktop_bus();
         stamp("desktop bus reached (its own thread)");
     });
     stamp("window built and shown");
-    cues.set_repaint([&window] { window->repaint_now(); });
     FirstPaint first_paint;
     window->surface()->installEventFilter(&first_paint);
     return QApplication::exec();

@@ -41,10 +41,15 @@ void while_connecting(QtMsgType type, const QMessageLogContext& context, const Q
 
 } // namespace
 
-std::unique_ptr<QApplication> open_desktop(int& argc, char** argv)
+void check_display_setting()
 {
     if (const QString missing = missing_display_setting(); !missing.isEmpty())
         say_no_desktop(missing);
+}
+
+std::unique_ptr<QApplication> open_desktop(int& argc, char** argv)
+{
+    check_display_setting();
     previous_handler = qInstallMessageHandler(while_connecting);
     auto app = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(previous_handler);

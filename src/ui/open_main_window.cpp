@@ -1,30 +1,36 @@
 #include "ui/open_main_window.h"
 
-#include "ui/control_painter.h"
-
 #include <QFontDatabase>
-#include <future>
 
 namespace mossaline {
 
-std::unique_ptr<Form1Widget> open_main_window(Form1& form, const std::function<void()>& meanwhile)
+MainWindowStart::MainWindowStart(Form1& form, RepaintingCuePlayer& cues)
+    : form_(form)
+    , cues_(cues)
+    , pictures_(std::async(std::launch::async,
+          [paths = ControlPainter::picture_paths(form.window)] { return ControlPainter::decode(paths); }))
 {
-    auto pictures = std::async(std::launch::async, [paths = ControlPainter::picture_paths(form.window)] {
-        // The first text drawn reads the whole font configuration; the database is shared
-        // by all threads, so reading it here spares the first paint.
-        QFontDatabase::families();
-        return ControlPainter::decode(paths);
-    });
+    cues_.begin_alongside();
+    // Only the cue's sound is left to its thread: the handler returns, having set the whole
+    // model, before the window is built from it.
+    form_.Form_Load();
+}
+
+std::unique_ptr<Form1Widget> MainWindowStart::open(const std::function<void()>& meanwhile)
+{
+    // The first text drawn reads the whole font configuration; the database is shared by all
+    // threads, so reading it here spares the first paint.
+    auto fonts = std::async(std::launch::async, [] { QFontDatabase::families(); });
     std::future<void> other;
     if (meanwhile)
         other = std::async(std::launch::async, meanwhile);
-    form.Form_Load();
+    auto window = std::make_unique<Form1Widget>(form_);
     if (other.valid())
         other.get();
-    // Built only now: a control's first text can wait on the desktop (its accessibility
-    // bridge connects then), and that wait is better spent under the cue, on another thread.
-    auto window = std::make_unique<Form1Widget>(form);
-    window->show_loaded(pictures.get());
+    fonts.get();
+    cues_.end_alongside();
+    window->show_loaded(pictures_.get());
+    cues_.set_repaint([shown = window.get()] { shown->repaint_now(); });
     return window;
 }
 

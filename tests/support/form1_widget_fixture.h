@@ -30,11 +30,7 @@ protected:
     void TearDown() override { window.reset(); }
 
     /// Starts the window as the game does.
-    void open()
-    {
-        window = open_main_window(form);
-        cues.set_repaint([this] { window->repaint_now(); });
-    }
+    void open() { window = MainWindowStart(form, cues).open(); }
     /// Starts the window, then forgets the start cue.
     void load()
     {
