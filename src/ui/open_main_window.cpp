@@ -1,14 +1,28 @@
 #include "ui/open_main_window.h"
 
 #include <QFontDatabase>
+#include <QThread>
 
 namespace mossaline {
+
+namespace {
+
+// The toolkit takes the first thread that asks for its thread data as its main thread, for
+// good: were that the pictures' thread, which ends, the application made later on this one
+// would warn and run its events for a thread that is gone.
+std::future<ControlPainter::Pictures> decode_pictures_beside(const Form1& form)
+{
+    QThread::currentThread();
+    return std::async(std::launch::async,
+        [paths = ControlPainter::picture_paths(form.window)] { return ControlPainter::decode(paths); });
+}
+
+} // namespace
 
 MainWindowStart::MainWindowStart(Form1& form, RepaintingCuePlayer& cues)
     : form_(form)
     , cues_(cues)
-    , pictures_(std::async(std::launch::async,
-          [paths = ControlPainter::picture_paths(form.window)] { return ControlPainter::decode(paths); }))
+    , pictures_(decode_pictures_beside(form))
 {
     cues_.begin_alongside();
     // Only the cue's sound is left to its thread: the handler returns, having set the whole
