@@ -29,7 +29,7 @@ public:
     ~Form1Widget() override;
 
     /// Shows the window of a form whose load handler has run, painted with `pictures`
-    /// (decoded elsewhere; any missing are decoded when first painted). open_main_window()
+    /// (decoded elsewhere; any missing are decoded when first painted). MainWindowStart
     /// is the whole start.
     void show_loaded(ControlPainter::Pictures pictures);
     /// Brings every view up to date with the model and schedules a repaint.
