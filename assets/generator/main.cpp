@@ -1,6 +1,7 @@
 #include "ico_file.h"
 #include "icon.h"
 #include "pictures.h"
+#include "pixel_source.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,6 +10,7 @@
 #include <QString>
 
 #include <cstdio>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -58,9 +60,16 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    bool ok = save_png(mossaline::paint_banner(), dir, QStringLiteral("image1.png"));
-    ok = save_png(mossaline::paint_marble_pyramid(), dir, QStringLiteral("image2.png")) && ok;
-    ok = save_png(mossaline::paint_marble_bag(), dir, QStringLiteral("image3.png")) && ok;
+    const std::vector<std::pair<QString, QImage>> pictures = {
+        {QStringLiteral("image1.png"), mossaline::paint_banner()},
+        {QStringLiteral("image2.png"), mossaline::paint_marble_pyramid()},
+        {QStringLiteral("image3.png"), mossaline::paint_marble_bag()},
+    };
+    bool ok = true;
+    for (const auto& [name, image] : pictures)
+        ok = save_png(image, dir, name) && ok;
+    // The same pictures again, for the program to link in ready to paint.
+    ok = save_bytes(mossaline::pixel_source(pictures), dir, QStringLiteral("picture_pixels.cpp")) && ok;
 
     const mossaline::VectorArt icon = mossaline::icon_art();
     ok = save_bytes(mossaline::vector_art_to_svg(icon, QStringLiteral("MOSSALINE")).toUtf8(), dir,

@@ -1,5 +1,6 @@
 #include "ui/control_painter.h"
 
+#include "assets/picture_paths.h"
 #include "ui/qt_look.h"
 #include "ui/twips.h"
 
@@ -26,11 +27,14 @@ constexpr int kSpriteMargin = 1;
 // Positions within a device pixel that share a sprite.
 constexpr double kPhaseSteps = 64;
 
-// A picture's file name says what it is. Left to guess, the reader first asks every image
-// plug-in installed whether it knows the file, and so loads each of them and the libraries
-// behind them, in the middle of the start-up, before it tries the PNG reader it has built in.
+// The window's own pictures are linked in ready to paint: decoding them was a good part of
+// what the window's appearance waited for. Any other is read from its file, whose name says
+// what it is: left to guess, the reader first asks every image plug-in installed whether it
+// knows the file, and so loads each of them and the libraries behind them.
 QImage read_picture(const QString& path)
 {
+    if (QImage ready = pictures::stored(path); !ready.isNull())
+        return ready;
     QImageReader reader(path, QFileInfo(path).suffix().toLatin1());
     reader.setAutoDetectImageFormat(false);
     return reader.read();

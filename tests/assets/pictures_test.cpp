@@ -19,6 +19,7 @@ const QStringList kOutputs = {
     QStringLiteral("image1.png"),
     QStringLiteral("image2.png"),
     QStringLiteral("image3.png"),
+    QStringLiteral("picture_pixels.cpp"),
     QStringLiteral("mossaline.svg"),
     QStringLiteral("icon-16.png"),
     QStringLiteral("icon-24.png"),
@@ -166,4 +167,18 @@ TEST(EmbeddedPictures, LoadFromTheResourcePathsAtTheirSizes)
         EXPECT_EQ(image.size(), size) << path;
     }
     EXPECT_TRUE(mossaline::pictures::available());
+}
+
+TEST(EmbeddedPictures, ThePixelsLinkedInAreThePicturesPixelForPixel)
+{
+    // Faults: a stride, channel order or size slip in the pixels painted, or pixels written
+    // from other pictures than the PNGs shipped beside them.
+    for (const char* path :
+        {mossaline::pictures::kBanner, mossaline::pictures::kLeftOfTitle, mossaline::pictures::kRightOfTitle}) {
+        const QImage ready = mossaline::pictures::stored(QString::fromLatin1(path));
+        ASSERT_FALSE(ready.isNull()) << path << " is not linked in as pixels";
+        EXPECT_EQ(ready, QImage(QString::fromLatin1(path)).convertToFormat(QImage::Format_RGB32)) << path;
+    }
+    EXPECT_TRUE(mossaline::pictures::stored(QStringLiteral(":/pictures/image4.png")).isNull());
+    EXPECT_TRUE(mossaline::pictures::stored(QStringLiteral("image1.png")).isNull());
 }
