@@ -19,8 +19,9 @@ MainWindowStart::MainWindowStart(Form1& form, RepaintingCuePlayer& cues)
 
 std::unique_ptr<Form1Widget> MainWindowStart::open(const std::function<void()>& meanwhile)
 {
-    // Not before the application exists: the image reader asks it for the plug-in folders,
-    // which the application's own construction is still writing (a crash one start in forty).
+    // Not before the application exists: the font database needs it, and a picture that is not
+    // linked in goes to the image reader, which asks it for the plug-in folders that its own
+    // construction is still writing (a crash one start in forty).
     auto pictures = std::async(std::launch::async, [paths = ControlPainter::picture_paths(form_.window)] {
         // The first text drawn reads the whole font configuration; the database is shared
         // by all threads, so reading it here spares the first paint.
