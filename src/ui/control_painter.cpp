@@ -103,28 +103,6 @@ QImage render_sprite(const Control& control, const QTransform& device, QPointF p
 
 } // namespace
 
-QStringList ControlPainter::picture_paths(const WindowModel& window)
-{
-    QStringList paths;
-    for (const Control& control : window.controls())
-        if (control.kind == ControlKind::Picture && !paths.contains(QString::fromStdString(control.picture)))
-            paths.append(QString::fromStdString(control.picture));
-    return paths;
-}
-
-ControlPainter::Pictures ControlPainter::decode(const QStringList& paths)
-{
-    Pictures pictures;
-    for (const QString& path : paths)
-        pictures.insert(path, read_picture(path));
-    return pictures;
-}
-
-void ControlPainter::adopt(Pictures pictures)
-{
-    pictures_.insert(pictures);
-}
-
 void ControlPainter::paint(QPainter& painter, const Control& control)
 {
     if (!control.visible)

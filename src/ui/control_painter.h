@@ -1,12 +1,10 @@
 #pragma once
 
 #include "ui_model/control.h"
-#include "ui_model/window_model.h"
 
 #include <QHash>
 #include <QImage>
 #include <QString>
-#include <QStringList>
 
 #include <compare>
 #include <cstdint>
@@ -16,20 +14,10 @@ class QPainter;
 
 namespace mossaline {
 
-/// Paints labels, shapes and pictures in logical pixels; keeps decoded pictures and the small
+/// Paints labels, shapes and pictures in logical pixels; keeps the pictures read and the small
 /// shapes as painted once.
 class ControlPainter {
 public:
-    /// Decoded pictures by resource path.
-    using Pictures = QHash<QString, QImage>;
-
-    /// The resource paths of the pictures a window shows.
-    static QStringList picture_paths(const WindowModel& window);
-    /// Decodes pictures by resource path; safe on any thread.
-    static Pictures decode(const QStringList& paths);
-    /// Keeps pictures decoded elsewhere, so painting need not decode them.
-    void adopt(Pictures pictures);
-
     /// Paints one control if it is visible.
     void paint(QPainter& painter, const Control& control);
 
@@ -56,7 +44,7 @@ private:
         auto operator<=>(const SpriteKey&) const = default;
     };
 
-    Pictures pictures_;
+    QHash<QString, QImage> pictures_; // by resource path
     std::map<SpriteKey, QImage> sprites_;
 };
 

@@ -137,11 +137,6 @@ void ControlSurface::repaint_changed()
         repaint(pending_);
 }
 
-void ControlSurface::adopt_pictures(ControlPainter::Pictures pictures)
-{
-    painter_.adopt(std::move(pictures));
-}
-
 void ControlSurface::paintEvent(QPaintEvent* event)
 {
     const QRegion& region = event->region();

@@ -29,9 +29,6 @@ public:
     /// Paints at once every place changed or still waiting for its scheduled repaint.
     void repaint_changed();
 
-    /// Keeps pictures decoded elsewhere, so the first paint need not decode them.
-    void adopt_pictures(ControlPainter::Pictures pictures);
-
     /// Where the keyboard's focus ring goes, in twips.
     void set_focus_box(const TwipsRect& box);
     /// Shows the focus ring from now on while the surface has the keyboard; a pointer press

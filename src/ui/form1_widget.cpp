@@ -196,9 +196,8 @@ void Form1Widget::end_hint()
     hint_note_->hide();
 }
 
-void Form1Widget::show_loaded(ControlPainter::Pictures pictures)
+void Form1Widget::show_loaded()
 {
-    surface_->adopt_pictures(std::move(pictures));
     sync();
     surface_->setFocus(Qt::OtherFocusReason);
     show();

@@ -28,10 +28,8 @@ public:
     explicit Form1Widget(Form1& form);
     ~Form1Widget() override;
 
-    /// Shows the window of a form whose load handler has run, painted with `pictures`
-    /// (decoded elsewhere; any missing are decoded when first painted). MainWindowStart
-    /// is the whole start.
-    void show_loaded(ControlPainter::Pictures pictures);
+    /// Shows the window of a form whose load handler has run. MainWindowStart is the whole start.
+    void show_loaded();
     /// Brings every view up to date with the model and schedules a repaint.
     void sync();
     /// Like sync(), but paints at once: used before a cue blocks the thread.

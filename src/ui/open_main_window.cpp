@@ -1,7 +1,5 @@
 #include "ui/open_main_window.h"
 
-#include "ui/control_painter.h"
-
 #include <QFontDatabase>
 #include <future>
 
@@ -19,15 +17,11 @@ MainWindowStart::MainWindowStart(Form1& form, RepaintingCuePlayer& cues)
 
 std::unique_ptr<Form1Widget> MainWindowStart::open(const std::function<void()>& meanwhile)
 {
-    // Not before the application exists: the font database needs it, and a picture that is not
-    // linked in goes to the image reader, which asks it for the plug-in folders that its own
-    // construction is still writing (a crash one start in forty).
-    auto pictures = std::async(std::launch::async, [paths = ControlPainter::picture_paths(form_.window)] {
-        // The first text drawn reads the whole font configuration; the database is shared
-        // by all threads, so reading it here spares the first paint.
-        QFontDatabase::families();
-        return ControlPainter::decode(paths);
-    });
+    // The first text drawn reads the whole font configuration; the database is shared by all
+    // threads, so reading it here spares the window's build and first paint. Not before the
+    // application exists, which the database needs. The pictures need no such help: they are
+    // linked in ready to paint.
+    auto fonts = std::async(std::launch::async, [] { QFontDatabase::families(); });
     std::future<void> other;
     if (meanwhile)
         other = std::async(std::launch::async, meanwhile);
@@ -35,7 +29,8 @@ std::unique_ptr<Form1Widget> MainWindowStart::open(const std::function<void()>& 
     if (other.valid())
         other.get();
     cues_.end_alongside();
-    window->show_loaded(pictures.get());
+    fonts.get();
+    window->show_loaded();
     cues_.set_repaint([shown = window.get()] { shown->repaint_now(); });
     return window;
 }
