@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <memory>
-#include <optional>
 #include <utility>
 #include <vector>
 
@@ -38,9 +37,13 @@ constexpr milliseconds kDozeStep{50};
 // missing one refuses at once, and only a hung one takes the whole limit.
 constexpr milliseconds kLeastRetryLimit{100};
 
-// A cue's end is first estimated as soon as it is sent, before the server has
-// started it; this long before that estimate it is asked again.
-constexpr milliseconds kRecheckBefore{30};
+// A sink runs at up to two seconds of latency when no client asks for less; a cue that has not
+// drained that long after its end never will.
+constexpr milliseconds kLongestSinkLatency{2500};
+
+// The server's messages are watched closely only from this long before a cue's end, so the
+// end is seen at once without waking for every request of the stream before it.
+constexpr milliseconds kDrainWatchBefore{30};
 
 struct StreamRelease {
     void operator()(pa_stream* stream) const
@@ -66,22 +69,6 @@ bool finished(pa_operation* operation)
 microseconds frames_to_time(std::size_t frames, int rate)
 {
     return microseconds(static_cast<std::int64_t>(frames) * 1'000'000 / rate);
-}
-
-// When the last sample written will have been heard: the server's own
-// figure for the time from now to the end of what it holds.
-std::optional<Clock::time_point> heard_by(pa_stream* stream, PulseConnection& connection, Clock::time_point deadline)
-{
-    const OperationHandle update(pulse().stream_update_timing_info(stream, nullptr, nullptr));
-    if (!update || !connection.run_until([&update] { return finished(update.get()); }, deadline)) {
-        return std::nullopt;
-    }
-    pa_usec_t latency = 0;
-    int negative = 0;
-    if (pulse().stream_get_latency(stream, &latency, &negative) < 0) {
-        return std::nullopt;
-    }
-    return Clock::now() + microseconds(negative != 0 ? 0 : latency);
 }
 
 } // namespace
@@ -165,8 +152,8 @@ void PulseCuePlayer::play_samples(std::span<const std::int16_t> samples)
     buffer.prebuf = static_cast<std::uint32_t>(-1);
     buffer.minreq = static_cast<std::uint32_t>(-1);
     buffer.fragsize = static_cast<std::uint32_t>(-1);
-    const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_ADJUST_LATENCY | PA_STREAM_INTERPOLATE_TIMING);
-    if (pulse().stream_connect_playback(stream.get(), nullptr, &buffer, flags, nullptr, nullptr) < 0) {
+    if (pulse().stream_connect_playback(stream.get(), nullptr, &buffer, PA_STREAM_ADJUST_LATENCY, nullptr, nullptr)
+        < 0) {
         return;
     }
     pa_stream* const raw = stream.get();
@@ -183,18 +170,21 @@ void PulseCuePlayer::play_samples(std::span<const std::int16_t> samples)
     }
     // A cue shorter than the prebuffer would otherwise wait for more samples.
     const OperationHandle trigger(pulse().stream_trigger(raw, nullptr, nullptr));
+    // Only the server knows when the last sample has been played: a sink that had rendered
+    // ahead, or one waking from suspend, reports a latency that does not hold, and a stream
+    // taken away while the sink can still rewind into it takes its samples along, unheard. The
+    // server answers a drain only once the stream is played out and safe to remove.
+    const OperationHandle drain(pulse().stream_drain(raw, nullptr, nullptr));
     const auto length
         = frames_to_time(samples.size() / static_cast<std::size_t>(kFormat.channels), kFormat.sample_rate);
-    Clock::time_point end = heard_by(raw, *connection_, set_up_by).value_or(start + length);
-    if (end - Clock::now() > 2 * kRecheckBefore) {
-        connection_->doze_until([&stream_good] { return !stream_good(); }, end - kRecheckBefore, kDozeStep);
-        end = heard_by(raw, *connection_, end).value_or(end);
+    const Clock::time_point drained_by = start + length + kLongestSinkLatency;
+    const auto drained = [&drain, &stream_good] { return finished(drain.get()) || !stream_good(); };
+    connection_->doze_until(drained, start + length - kDrainWatchBefore, kDozeStep);
+    if (!connection_->run_until(drained, drained_by) || !stream_good()) {
+        return;
     }
-    connection_->doze_until([&stream_good] { return !stream_good(); }, end, kDozeStep);
-    if (stream_good()) {
-        pulse().stream_disconnect(raw);
-        connection_->flush(Clock::now() + kTargetLatency);
-    }
+    pulse().stream_disconnect(raw);
+    connection_->flush(Clock::now() + kTargetLatency);
 }
 
 } // namespace mossaline

@@ -2,11 +2,13 @@
 //   cue_tones write FOLDER [LENGTHS]     writes the nine cue files, each a distinct tone
 //   cue_tones read RAW_FILE [LENGTHS]    prints the cues heard in a recording of the device
 //                                        format (SDL's disk driver output), one a line
+//   cue_tones runs RAW_FILE [LENGTHS]    the same by stretch of one tone: name, tones, milliseconds
 // LENGTHS makes every tone that many standard tone lengths long, for players that clip short sounds.
 
 #include "tone_files.h"
 #include "tone_track.h"
 
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -20,11 +22,11 @@ namespace {
 
 int usage()
 {
-    std::cerr << "usage: cue_tones write FOLDER [LENGTHS] | cue_tones read RAW_FILE [LENGTHS]\n";
+    std::cerr << "usage: cue_tones write FOLDER [LENGTHS] | cue_tones read|runs RAW_FILE [LENGTHS]\n";
     return 2;
 }
 
-int read_recording(const char* path, int lengths)
+int read_recording(const char* path, int lengths, bool runs)
 {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
@@ -35,6 +37,11 @@ int read_recording(const char* path, int lengths)
     // The disk driver writes the device's samples as they are: 16-bit, native byte order.
     std::vector<std::int16_t> samples(bytes.size() / sizeof(std::int16_t));
     std::memcpy(samples.data(), bytes.data(), samples.size() * sizeof(std::int16_t));
+    if (runs) {
+        for (const auto& run : mossaline::testing::heard_runs(samples, lengths))
+            std::cout << run.cue << ' ' << run.tones << ' ' << std::lround(run.milliseconds) << '\n';
+        return 0;
+    }
     for (const std::string& cue : mossaline::testing::heard_cues(samples, lengths))
         std::cout << cue << '\n';
     return 0;
@@ -56,7 +63,7 @@ int main(int argc, char* argv[])
         std::cerr << "cue_tones: cannot write the tones into " << argv[2] << '\n';
         return 1;
     }
-    if (command == "read")
-        return read_recording(argv[2], lengths);
+    if (command == "read" || command == "runs")
+        return read_recording(argv[2], lengths, command == "runs");
     return usage();
 }

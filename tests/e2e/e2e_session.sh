@@ -3,7 +3,7 @@
 # Everything started here dies with the script, even when it is killed outright.
 
 # Knobs shared with the scenario: every wait has a deadline.
-readonly PROBE_TIMEOUT_MS=10000
+readonly PROBE_TIMEOUT_MS=${PROBE_TIMEOUT_MS:-10000}
 readonly WINDOW_TIMEOUT_S=30
 
 e2e_fail() {
@@ -72,19 +72,21 @@ e2e_start_x() { # artifacts_dir scale
     unset XAUTHORITY WAYLAND_DISPLAY
 }
 
-# Starts a copy of the game beside a `sound` folder of test tones, sound recorded to a file.
-# Sets: game_pid, recording.
-e2e_start_game() { # program cue_tones_tool
-    local game=$work/game
+# Starts a copy of the game beside a `sound` folder of test tones. Its sound goes to SDL's disk
+# driver, recorded to a file, or with `server` to the sound server PULSE_SERVER names, as on a
+# desktop: then the caller records the server. Sets: game_pid, recording.
+e2e_start_game() { # program cue_tones_tool [disk|server [tone_lengths]]
+    local game=$work/game sound=${3:-disk}
     mkdir -p "$game/sound"
     cp "$1" "$game/mossaline"
-    "$2" write "$game/sound" || e2e_fail "cannot write the test tones"
+    "$2" write "$game/sound" ${4:-} || e2e_fail "cannot write the test tones"
     recording=$work/audio.raw
+    local audio=(SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$recording")
+    [[ $sound == server ]] && audio=(PULSE_SERVER="${PULSE_SERVER:?no sound server}" PULSE_CLIENTCONFIG="${PULSE_CLIENTCONFIG:-}")
     # A clean environment: nothing of the developer's desktop, Qt or sound settings leaks in.
     env -i PATH="$PATH" HOME="$HOME" LANG=C.UTF-8 DISPLAY="$DISPLAY" XDG_RUNTIME_DIR="$work/xdg" \
         ${ASAN_OPTIONS:+ASAN_OPTIONS="$ASAN_OPTIONS"} ${UBSAN_OPTIONS:+UBSAN_OPTIONS="$UBSAN_OPTIONS"} \
-        QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$scale" \
-        SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$recording" \
+        QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$scale" "${audio[@]}" \
         setpriv --pdeathsig KILL "$game/mossaline" >"$artifacts/game.log" 2>&1 &
     game_pid=$!
 }

@@ -58,7 +58,7 @@ int classify(std::span<const double> window)
 
 } // namespace
 
-std::vector<std::string> heard_cues(std::span<const std::int16_t> samples, int lengths)
+std::vector<ToneRun> heard_runs(std::span<const std::int16_t> samples, int lengths)
 {
     const auto channels = static_cast<std::size_t>(kDeviceFormat.channels);
     const std::size_t frames = samples.size() / channels;
@@ -71,23 +71,31 @@ std::vector<std::string> heard_cues(std::span<const std::int16_t> samples, int l
         labels.push_back(classify(window));
     }
 
-    std::vector<std::string> heard;
+    std::vector<ToneRun> runs;
     for (std::size_t begin = 0; begin < labels.size();) {
         std::size_t end = begin;
         while (end < labels.size() && labels[end] == labels[begin])
             ++end;
         const std::size_t length = end - begin;
+        const double milliseconds = 1000.0 * static_cast<double>(length * kWindowFrames) / kDeviceFormat.sample_rate;
         if (labels[begin] >= 0 && length >= kShortestRun) {
             const double tones
                 = static_cast<double>(length * kWindowFrames) / (static_cast<double>(kToneFrames) * lengths);
-            const long count = std::max(1L, std::lround(tones));
-            for (long n = 0; n < count; ++n)
-                heard.push_back(cue_name(kAllCues[static_cast<std::size_t>(labels[begin])]));
+            runs.push_back({cue_name(kAllCues[static_cast<std::size_t>(labels[begin])]),
+                std::max(1L, std::lround(tones)), milliseconds});
         } else if (labels[begin] == kUnclear && length >= kShortestRun) {
-            heard.emplace_back("?");
+            runs.push_back({"?", 1, milliseconds});
         }
         begin = end;
     }
+    return runs;
+}
+
+std::vector<std::string> heard_cues(std::span<const std::int16_t> samples, int lengths)
+{
+    std::vector<std::string> heard;
+    for (const ToneRun& run : heard_runs(samples, lengths))
+        heard.insert(heard.end(), static_cast<std::size_t>(run.tones), run.cue);
     return heard;
 }
 
