@@ -250,7 +250,7 @@ int main(int argc, char** argv)
         Module1 module;
         FixedRandom random;
         Form1 form(module, cues, random, [] {});
-        const auto opened = MainWindowStart(form, cues).open();
+        const auto opened = (form.Form_Load(), open_main_window(form, cues));
         Form1Widget& window = *opened;
         QApplication::processEvents();
         {

@@ -53,7 +53,7 @@ struct WidgetGame {
 
     explicit WidgetGame(bool repaint_before_cues = true)
         : form(module, repaint_before_cues ? static_cast<CuePlayer&>(cues) : silent, random, [] {})
-        , opened(MainWindowStart(form, cues).open())
+        , opened((form.Form_Load(), open_main_window(form, cues)))
         , window(*opened)
     {
         settle();

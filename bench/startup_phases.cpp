@@ -2,8 +2,7 @@
 // a CLOCK_MONOTONIC stamp after each step and around the start cue, so a start measured by bench_window_watch (which
 // prints its own launch stamp) can be split into phases. The stamps are printed once the first
 // paint has been handled; the program then runs on like the game until it is ended.
-#include "app/desktop_bus.h"
-#include "sound/awaited_cue_player.h"
+#include "sound/late_cue_player.h"
 #include "sound/make_cue_player.h"
 #include "sound/sound_folder.h"
 #include "ui_model/clock_random_source.h"
@@ -16,6 +15,8 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <tuple>
+#include <utility>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -87,7 +88,7 @@ public:
         const bool first = !played_;
         played_ = true;
         if (first)
-            stamp("start cue asked for (it sounds once the sound is there)");
+            stamp("start cue begins (on the thread that has the player)");
         inner_.play(cue);
         if (first)
             stamp("start cue ends");
@@ -105,36 +106,37 @@ int main(int argc, char* argv[])
     stamp("main entered");
     const std::filesystem::path folder = mossaline::program_folder();
     std::unique_ptr<mossaline::CuePlayer> speaker;
-    mossaline::AwaitedCuePlayer awaited_speaker;
-    StampingCuePlayer stamped(awaited_speaker);
-    mossaline::RepaintingCuePlayer cues(stamped);
+    std::unique_ptr<StampingCuePlayer> stamped;
+    mossaline::LateCuePlayer late_speaker;
+    mossaline::RepaintingCuePlayer cues(late_speaker);
     mossaline::Module1 module;
     mossaline::ClockRandomSource random;
     mossaline::Form1 form(module, cues, random, [] {});
-    auto server_player = std::async(std::launch::async, [&folder, &awaited_speaker] {
+    form.Form_Load();
+    stamp("load handler (its cue held until the sound is there)");
+    auto server_player = std::async(std::launch::async, [&folder, &late_speaker] {
         auto player = mossaline::reach_sound_server(folder / "sound");
         stamp("sound server reached or not (its own thread)");
-        if (player)
-            awaited_speaker.arrive(player.get());
-        return player;
+        auto stamping = player ? std::make_unique<StampingCuePlayer>(*player) : nullptr;
+        if (stamping)
+            late_speaker.arrive(stamping.get());
+        return std::pair(std::move(player), std::move(stamping));
     });
-    mossaline::MainWindowStart start(form, cues);
-    stamp("load handler (its cue waits for the sound on its own thread)");
     QApplication app(argc, argv);
     stamp("QApplication");
     QApplication::setStyle(QStringLiteral("Fusion"));
     stamp("style");
-    speaker = server_player.get();
-    if (!speaker) {
-        speaker = mossaline::make_local_cue_player(folder / "sound");
-        awaited_speaker.arrive(speaker.get());
-    }
-    stamp("sound ready, as waited for");
-    const auto window = start.open([] {
-        mossaline::reach_desktop_bus();
-        stamp("desktop bus reached (its own thread)");
+    const auto window = mossaline::open_main_window(form, cues, [&] {
+        stamp("window built");
+        std::tie(speaker, stamped) = server_player.get();
+        if (!speaker) {
+            speaker = mossaline::make_local_cue_player(folder / "sound");
+            stamped = std::make_unique<StampingCuePlayer>(*speaker);
+            late_speaker.arrive(stamped.get());
+        }
+        stamp("sound ready, start cue over");
     });
-    stamp("window built and shown");
+    stamp("window shown");
     FirstPaint first_paint;
     window->surface()->installEventFilter(&first_paint);
     return QApplication::exec();

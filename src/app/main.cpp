@@ -1,8 +1,7 @@
-#include "app/desktop_bus.h"
 #include "app/desktop_check.h"
 #include "assets/game_icon.h"
 #include "solver/finish_table.h"
-#include "sound/awaited_cue_player.h"
+#include "sound/late_cue_player.h"
 #include "sound/make_cue_player.h"
 #include "sound/sound_folder.h"
 #include "ui/open_main_window.h"
@@ -21,11 +20,12 @@
 int main(int argc, char* argv[])
 {
     const std::filesystem::path folder = mossaline::program_folder();
+    const std::filesystem::path sound_folder = folder / "sound";
     // A run that cannot show its window ends before it makes a sound.
     mossaline::check_display_setting();
     std::unique_ptr<mossaline::CuePlayer> speaker;
-    mossaline::AwaitedCuePlayer awaited_speaker;
-    mossaline::RepaintingCuePlayer cues(awaited_speaker);
+    mossaline::LateCuePlayer late_speaker;
+    mossaline::RepaintingCuePlayer cues(late_speaker);
     mossaline::Module1 module;
     mossaline::ClockRandomSource random;
     // EXIT ends the run at once: no further event of any window may be handled.
@@ -34,16 +34,18 @@ int main(int argc, char* argv[])
         std::_Exit(EXIT_SUCCESS);
     };
     mossaline::Form1 form(module, cues, random, end_program);
-    // Reaching the sound server, like connecting to the display, mostly waits on the disk
-    // and on other processes: the one is done while the other happens, and the start cue
-    // sounds as soon as the server answers.
-    auto server_player = std::async(std::launch::async, [&folder, &awaited_speaker] {
-        auto player = mossaline::reach_sound_server(folder / "sound");
+    // The load handler sets the whole model and asks for the start cue, which is held until
+    // a player is there.
+    form.Form_Load();
+    // Reaching the sound server, like connecting to the display, mostly waits on the disk and
+    // on other processes: the one thread of ours beside the toolkit's start reaches it and
+    // plays the held start cue, so the cue sounds while the display connects.
+    auto server_player = std::async(std::launch::async, [&sound_folder, &late_speaker] {
+        auto player = mossaline::reach_sound_server(sound_folder);
         if (player)
-            awaited_speaker.arrive(player.get());
+            late_speaker.arrive(player.get());
         return player;
     });
-    mossaline::MainWindowStart start(form, cues);
     const auto app = mossaline::open_desktop(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
     // Lets desktops match the window to its installed entry and icon.
@@ -51,13 +53,15 @@ int main(int argc, char* argv[])
 
     // The hint's table of finishes ships beside the program, like the cues.
     mossaline::solver::FinishTable::look_beside(folder);
-    speaker = server_player.get();
-    if (!speaker) {
-        // Only now, with no other thread starting: see make_local_cue_player.
-        speaker = mossaline::make_local_cue_player(folder / "sound");
-        awaited_speaker.arrive(speaker.get());
-    }
-    const auto window = start.open(mossaline::reach_desktop_bus);
+    const auto window = mossaline::open_main_window(form, cues, [&] {
+        speaker = server_player.get();
+        if (!speaker) {
+            // No server: the local player is made here, on the window's thread, never beside
+            // the toolkit's start (see make_local_cue_player), and plays the held cue itself.
+            speaker = mossaline::make_local_cue_player(sound_folder);
+            late_speaker.arrive(speaker.get());
+        }
+    });
     // Once the window is up: the icon's pictures are no part of what the player waits for.
     QTimer::singleShot(0, [] { QApplication::setWindowIcon(mossaline::pictures::game_icon()); });
     return QApplication::exec();

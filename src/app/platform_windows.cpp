@@ -1,5 +1,4 @@
 // What the program asks of Windows before it starts.
-#include "app/desktop_bus.h"
 #include "app/display_setting.h"
 
 namespace mossaline {
@@ -8,11 +7,6 @@ QString missing_display_setting()
 {
     // Every Windows session has its desktop; no setting names it.
     return {};
-}
-
-void reach_desktop_bus()
-{
-    // Windows has no session bus; its accessibility needs no connection made beforehand.
 }
 
 } // namespace mossaline

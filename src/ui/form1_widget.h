@@ -28,7 +28,7 @@ public:
     explicit Form1Widget(Form1& form);
     ~Form1Widget() override;
 
-    /// Shows the window of a form whose load handler has run. MainWindowStart is the whole start.
+    /// Shows the window of a form whose load handler has run; open_main_window() is the whole start.
     void show_loaded();
     /// Brings every view up to date with the model and schedules a repaint.
     void sync();

@@ -1,5 +1,7 @@
 #include "ui/repainting_cue_player.h"
 
+#include "ui/form1_widget.h"
+
 namespace mossaline {
 
 RepaintingCuePlayer::RepaintingCuePlayer(CuePlayer& inner)
@@ -7,43 +9,15 @@ RepaintingCuePlayer::RepaintingCuePlayer(CuePlayer& inner)
 {
 }
 
-RepaintingCuePlayer::~RepaintingCuePlayer()
+void RepaintingCuePlayer::repaint_before_cues(Form1Widget* window)
 {
-    if (sounding_.valid())
-        sounding_.wait();
-}
-
-void RepaintingCuePlayer::set_repaint(std::function<void()> repaint)
-{
-    repaint_ = std::move(repaint);
-}
-
-void RepaintingCuePlayer::begin_alongside()
-{
-    alongside_ = true;
-}
-
-void RepaintingCuePlayer::end_alongside()
-{
-    alongside_ = false;
-    wait_for_alongside();
-}
-
-void RepaintingCuePlayer::wait_for_alongside()
-{
-    if (sounding_.valid())
-        sounding_.get();
+    window_ = window;
 }
 
 void RepaintingCuePlayer::play(Cue cue)
 {
-    wait_for_alongside();
-    if (alongside_) {
-        sounding_ = std::async(std::launch::async, [this, cue] { inner_.play(cue); });
-        return;
-    }
-    if (repaint_)
-        repaint_();
+    if (window_)
+        window_->repaint_now();
     inner_.play(cue);
 }
 

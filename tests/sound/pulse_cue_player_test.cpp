@@ -18,6 +18,7 @@
 #include "scoped_env.h"
 #include "scratch_folder.h"
 #include "sound/cue_decoder.h"
+#include "sound/late_cue_player.h"
 #include "sound/make_cue_player.h"
 #include "sound/pulse_cue_player.h"
 #include "sound/sdl_cue_player.h"
@@ -182,7 +183,7 @@ TEST(PulseCuePlayerTest, ServerKilledMidCueDoesNotHoldTheGame)
 }
 
 // Whether the cue reached the sink of the server PULSE_SERVER names.
-bool heard(PulseCuePlayer& player, Cue cue)
+bool heard(CuePlayer& player, Cue cue)
 {
     test::MonitorRecorder recorder;
     EXPECT_TRUE(recorder.ok()) << recorder.error();
@@ -196,7 +197,8 @@ bool heard(PulseCuePlayer& player, Cue cue)
 // skipped and return, the first attempts to reach the server again are spaced
 // by the retry interval (the player's clock is this test's), and sound comes
 // back with the server. A player that gives up for good, or one that tries on
-// every cue, fails here.
+// every cue, fails here. The cues go the way the game's go: the start cue held
+// until the player arrives, every later one through the same stand-in.
 TEST(PulseCuePlayerTest, SoundComesBackWithTheServer)
 {
     SKIP_WITHOUT_SERVER();
@@ -205,23 +207,33 @@ TEST(PulseCuePlayerTest, SoundComesBackWithTheServer)
     ASSERT_TRUE(server.start()) << "the test's own server did not start";
     const test::ScopedEnv address("PULSE_SERVER", server.address());
     Clock::time_point now = Clock::now();
+    LateCuePlayer game_cues;
     auto player = PulseCuePlayer::connect(kGenerated, kConnectLimit, {}, [&now] { return now; });
     ASSERT_TRUE(player) << "the test's own server did not answer";
-    EXPECT_TRUE(heard(*player, Cue::ChimeUp)) << "before the server stopped";
+    {
+        test::MonitorRecorder recorder;
+        ASSERT_TRUE(recorder.ok()) << recorder.error();
+        game_cues.play(Cue::ChimeUp);
+        game_cues.arrive(player.get());
+        recorder.wait_past(Clock::now() + milliseconds(100));
+        const std::vector<std::int16_t> samples = joined(recorder.take());
+        EXPECT_LT(test::first_loud(samples), samples.size()) << "the start cue, held until the player came";
+    }
+    EXPECT_TRUE(heard(game_cues, Cue::Gain)) << "a cue after the start, before the server stopped";
 
     server.stop();
     for (Cue cue : {Cue::Gain, Cue::Normal, Cue::Loss}) {
-        player->play(cue);
+        game_cues.play(cue);
     }
     EXPECT_FALSE(player->connected());
 
     ASSERT_TRUE(server.start()) << "the test's own server did not start again";
     now += PulseCuePlayer::kRetryInterval / 2;
-    EXPECT_FALSE(heard(*player, Cue::ChimeUp)) << "tried the server again sooner than the retry interval";
+    EXPECT_FALSE(heard(game_cues, Cue::ChimeUp)) << "tried the server again sooner than the retry interval";
     now += PulseCuePlayer::kRetryInterval;
-    EXPECT_TRUE(heard(*player, Cue::ChimeUp)) << "no sound once the server was back";
+    EXPECT_TRUE(heard(game_cues, Cue::ChimeUp)) << "no sound once the server was back";
     EXPECT_TRUE(player->connected());
-    EXPECT_TRUE(heard(*player, Cue::Gain)) << "the cue after the one that reconnected";
+    EXPECT_TRUE(heard(game_cues, Cue::Gain)) << "the cue after the one that reconnected";
 }
 
 // The game gets the server's player where one answers, SDL's where the user

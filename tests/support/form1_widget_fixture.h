@@ -30,7 +30,11 @@ protected:
     void TearDown() override { window.reset(); }
 
     /// Starts the window as the game does.
-    void open() { window = MainWindowStart(form, cues).open(); }
+    void open()
+    {
+        form.Form_Load();
+        window = open_main_window(form, cues);
+    }
     /// Starts the window, then forgets the start cue.
     void load()
     {
