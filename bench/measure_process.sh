@@ -135,5 +135,6 @@ awk -v a="$ticks_before" -v b="$ticks_after" -v hz="$hz" -v s="$idle_seconds" \
   'BEGIN { printf "CPU while idle: %d ticks of 1/%d s = %.3f s over %d s (%.3f %% of one core)\n", b - a, hz, (b - a) / hz, s, 100 * (b - a) / hz / s }'
 echo "wake-ups per thread over the idle time (context switches, CPU ticks):"
 join <(echo "$switches_before" | sort) <(echo "$switches_after" | sort) |
-  awk -v s="$idle_seconds" '{ printf "  %-16s %6d wake-ups (%.1f/s)  %d ticks\n", $2, $6 - $3, ($6 - $3) / s, $7 - $4 }'
+  awk -v s="$idle_seconds" '{ printf "  %-16s %6d wake-ups (%.1f/s)  %d ticks\n", $2, $6 - $3, ($6 - $3) / s, $7 - $4; all += $6 - $3 }
+    END { printf "  whole process    %6d wake-ups, %.1f in 10 s (the 1 Hz timer alone: 10)\n", all, all * 10 / s }'
 stop_game
