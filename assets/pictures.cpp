@@ -2,22 +2,22 @@
 
 #include "stored_pixels.h"
 
-#include <QFile>
-
 namespace mossaline::pictures {
 
 bool available()
 {
-    return QFile::exists(QString::fromLatin1(kBanner)) && QFile::exists(QString::fromLatin1(kLeftOfTitle)) &&
-           QFile::exists(QString::fromLatin1(kRightOfTitle));
+    for (const char* path : {kBanner, kLeftOfTitle, kRightOfTitle})
+        if (stored(QString::fromLatin1(path)).isNull())
+            return false;
+    return true;
 }
 
-QImage stored(const QString& resource_path)
+QImage stored(const QString& path)
 {
     static constexpr QLatin1StringView kFolder(":/pictures/");
-    if (!resource_path.startsWith(kFolder))
+    if (!path.startsWith(kFolder))
         return {};
-    const QStringView name = QStringView(resource_path).sliced(kFolder.size());
+    const QStringView name = QStringView(path).sliced(kFolder.size());
     for (const StoredPixels& picture : stored_pixels())
         if (name == QLatin1StringView(picture.name))
             return QImage(reinterpret_cast<const uchar*>(picture.pixels), picture.width, picture.height,

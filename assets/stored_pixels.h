@@ -7,7 +7,7 @@ namespace mossaline::pictures {
 
 /// One picture linked in as 32-bit RGB pixels (0xffRRGGBB), row after row.
 struct StoredPixels {
-    const char* name; // the picture's file name, as in its resource path
+    const char* name; // the picture's file name, as in its path
     int width;
     int height;
     const std::uint32_t* pixels;

@@ -154,17 +154,32 @@ TEST_F(GeneratedPictures, SvgIconIsWellFormed)
     EXPECT_GT(paths, 10);
 }
 
-TEST(EmbeddedPictures, LoadFromTheResourcePathsAtTheirSizes)
+namespace {
+
+// The program keeps its pictures once, as pixels; what the generator wrote as PNGs beside them
+// is the reference.
+QImage built_picture(const char* path)
 {
+    const QString name = QString::fromLatin1(path).section(QLatin1Char('/'), -1);
+    return QImage(QDir(QStringLiteral(MOSSALINE_BUILT_PICTURES)).filePath(name));
+}
+
+} // namespace
+
+TEST(EmbeddedPictures, StoredAtTheDesignsPathsAtTheirSizesAndOnlyThere)
+{
+    // Faults: a picture not linked in, one of the wrong size, or the PNGs linked in again
+    // beside the pixels, the same pictures twice in the program.
     const std::pair<const char*, QSize> expected[] = {
         {mossaline::pictures::kBanner, QSize(671, 191)},
         {mossaline::pictures::kLeftOfTitle, QSize(145, 205)},
         {mossaline::pictures::kRightOfTitle, QSize(145, 205)},
     };
     for (const auto& [path, size] : expected) {
-        const QImage image(QString::fromLatin1(path));
+        const QImage image = mossaline::pictures::stored(QString::fromLatin1(path));
         ASSERT_FALSE(image.isNull()) << path << " is not linked in";
         EXPECT_EQ(image.size(), size) << path;
+        EXPECT_FALSE(QFile::exists(QString::fromLatin1(path))) << path << " is linked in twice, as a resource too";
     }
     EXPECT_TRUE(mossaline::pictures::available());
 }
@@ -172,12 +187,14 @@ TEST(EmbeddedPictures, LoadFromTheResourcePathsAtTheirSizes)
 TEST(EmbeddedPictures, ThePixelsLinkedInAreThePicturesPixelForPixel)
 {
     // Faults: a stride, channel order or size slip in the pixels painted, or pixels written
-    // from other pictures than the PNGs shipped beside them.
+    // from other pictures than the PNGs the same generator run wrote.
     for (const char* path :
         {mossaline::pictures::kBanner, mossaline::pictures::kLeftOfTitle, mossaline::pictures::kRightOfTitle}) {
         const QImage ready = mossaline::pictures::stored(QString::fromLatin1(path));
         ASSERT_FALSE(ready.isNull()) << path << " is not linked in as pixels";
-        EXPECT_EQ(ready, QImage(QString::fromLatin1(path)).convertToFormat(QImage::Format_RGB32)) << path;
+        const QImage written = built_picture(path);
+        ASSERT_FALSE(written.isNull()) << path << ": the generator's PNG is not in " MOSSALINE_BUILT_PICTURES;
+        EXPECT_EQ(ready, written.convertToFormat(QImage::Format_RGB32)) << path;
     }
     EXPECT_TRUE(mossaline::pictures::stored(QStringLiteral(":/pictures/image4.png")).isNull());
     EXPECT_TRUE(mossaline::pictures::stored(QStringLiteral("image1.png")).isNull());
