@@ -7,6 +7,9 @@
 # BUILD_A, BUILD_B: build folders holding `mossaline`; B's also bench/bench_window_watch and
 # bench/bench_silent_cues (-DMOSSALINE_BENCH=ON). CUES: `silent` (10 ms cues, the default) or
 # `shipped` (the cues each build made, so the start waits for the real start cue).
+# MOSSALINE_COMPARE_RECORDER=PATH (tests' e2e_monitor_record): a client records the sink's monitor
+# in 10 ms pieces throughout, which holds the null sink at a short latency as a sound card's sink
+# plays; without it the idle null sink renders two seconds ahead and a cue waits behind that.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 a=$(cd "${1:?usage: compare_starts.sh BUILD_A BUILD_B [ROUNDS] [silent|shipped]}" && pwd)
@@ -19,6 +22,7 @@ work=$(mktemp -d /tmp/mossaline-compare.XXXXXX)
 xvfb_pid=
 cleanup() {
   [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null || true
+  [[ -n ${recorder_pid:-} ]] && kill "$recorder_pid" 2>/dev/null || true
   declare -F pulse_server_stop >/dev/null && pulse_server_stop
   rm -rf "$work"
 }
@@ -40,6 +44,11 @@ export DISPLAY=":$(head -n1 "$work/display")" QT_QPA_PLATFORM=xcb
 unset SDL_AUDIODRIVER QT_SCALE_FACTOR
 source "$here/scripts/pulse-server.sh"
 pulse_server_start
+if [[ -n ${MOSSALINE_COMPARE_RECORDER:-} ]]; then
+  "$MOSSALINE_COMPARE_RECORDER" /dev/null 10 >/dev/null &
+  recorder_pid=$!
+  sleep 1
+fi
 
 start() { # side: prints ms to the window mapped
   local pid mapped

@@ -28,8 +28,10 @@ int main(int argc, char* argv[])
     mossaline::RepaintingCuePlayer cues(late_speaker);
     mossaline::Module1 module;
     mossaline::ClockRandomSource random;
-    // EXIT ends the run at once: no further event of any window may be handled.
-    const auto end_program = [] {
+    // EXIT ends the run at once: no further event of any window may be handled. Its farewell
+    // cue is let finish first, or the end of the process would cut it off.
+    const auto end_program = [&late_speaker] {
+        late_speaker.settle();
         std::fflush(nullptr);
         std::_Exit(EXIT_SUCCESS);
     };

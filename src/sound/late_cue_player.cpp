@@ -29,4 +29,11 @@ void LateCuePlayer::play(Cue cue)
         player_->play(cue);
 }
 
+void LateCuePlayer::settle()
+{
+    const std::lock_guard lock(mutex_);
+    if (player_)
+        player_->settle();
+}
+
 } // namespace mossaline

@@ -24,6 +24,7 @@ public:
     /// Called once; `player` must outlive this.
     void arrive(CuePlayer* player);
     void play(Cue cue) override;
+    void settle() override;
 
 private:
     struct HeldCue {

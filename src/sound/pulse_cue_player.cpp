@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -37,13 +38,13 @@ constexpr milliseconds kDozeStep{50};
 // missing one refuses at once, and only a hung one takes the whole limit.
 constexpr milliseconds kLeastRetryLimit{100};
 
-// A sink runs at up to two seconds of latency when no client asks for less; a cue that has not
-// drained that long after its end never will.
-constexpr milliseconds kLongestSinkLatency{2500};
+// A cue's end is first estimated as soon as it is sent, before the server has
+// started it; this long before that estimate it is asked again.
+constexpr milliseconds kRecheckBefore{30};
 
-// The server's messages are watched closely only from this long before a cue's end, so the
-// end is seen at once without waking for every request of the stream before it.
-constexpr milliseconds kDrainWatchBefore{30};
+// A sink runs at up to two seconds of latency when no client asks for less; a cue that has not
+// drained that long after its end never will, and its stream is let go of all the same.
+constexpr milliseconds kLongestSinkLatency{2500};
 
 struct StreamRelease {
     void operator()(pa_stream* stream) const
@@ -71,7 +72,33 @@ microseconds frames_to_time(std::size_t frames, int rate)
     return microseconds(static_cast<std::int64_t>(frames) * 1'000'000 / rate);
 }
 
+// When the last sample written will have been heard, by the server's own figure.
+std::optional<Clock::time_point> heard_by(pa_stream* stream, PulseConnection& connection, Clock::time_point deadline)
+{
+    const OperationHandle update(pulse().stream_update_timing_info(stream, nullptr, nullptr));
+    if (!update || !connection.run_until([&update] { return finished(update.get()); }, deadline)) {
+        return std::nullopt;
+    }
+    pa_usec_t latency = 0;
+    int negative = 0;
+    if (pulse().stream_get_latency(stream, &latency, &negative) < 0) {
+        return std::nullopt;
+    }
+    return Clock::now() + microseconds(negative != 0 ? 0 : latency);
+}
+
+bool stream_good(pa_stream* stream)
+{
+    return PA_STREAM_IS_GOOD(pulse().stream_get_state(stream));
+}
+
 } // namespace
+
+struct PulseCuePlayer::DrainingCue {
+    StreamHandle stream;
+    OperationHandle drain;
+    Clock::time_point give_up;
+};
 
 PulseCuePlayer::PulseCuePlayer(std::filesystem::path sound_folder, std::unique_ptr<PulseConnection> connection,
     WrittenHook on_written, RetryClock retry_clock)
@@ -93,7 +120,38 @@ std::unique_ptr<PulseCuePlayer> PulseCuePlayer::connect(
         std::move(sound_folder), std::move(connection), std::move(on_written), std::move(retry_clock));
 }
 
-PulseCuePlayer::~PulseCuePlayer() = default;
+PulseCuePlayer::~PulseCuePlayer()
+{
+    settle();
+}
+
+void PulseCuePlayer::settle()
+{
+    if (connection_ && draining_) {
+        let_go_once_drained();
+        connection_->flush(Clock::now() + kTargetLatency);
+    }
+}
+
+// A stream taken away before the server has drained it takes with it whatever of it the sink
+// had rendered ahead and can still rewind: a cue whose end the server's figure put too soon
+// would be cut, or lost whole, and the next would sound over it.
+void PulseCuePlayer::let_go_once_drained()
+{
+    if (!draining_) {
+        return;
+    }
+    pa_operation* const drain = draining_->drain.get();
+    pa_stream* const stream = draining_->stream.get();
+    connection_->run_until([drain, stream] { return finished(drain) || !stream_good(stream); }, draining_->give_up);
+    draining_.reset();
+}
+
+void PulseCuePlayer::drop_connection()
+{
+    draining_.reset();
+    connection_.reset();
+}
 
 bool PulseCuePlayer::connected() const
 {
@@ -105,7 +163,10 @@ bool PulseCuePlayer::connected() const
 void PulseCuePlayer::play(Cue cue)
 {
     if (connection_ && !connection_->still_there()) {
-        connection_.reset();
+        drop_connection();
+    }
+    if (connection_) {
+        let_go_once_drained();
     }
     if (!connection_ && !retry_due()) {
         return;
@@ -118,7 +179,7 @@ void PulseCuePlayer::play(Cue cue)
     }
     play_samples(samples);
     if (!connection_->alive()) {
-        connection_.reset();
+        drop_connection();
     }
 }
 
@@ -134,15 +195,17 @@ bool PulseCuePlayer::reach_server(milliseconds limit)
     return connection_ != nullptr;
 }
 
-// A stream lives for one cue only: between cues the server holds nothing of
-// the game's, and the game holds nothing that wakes.
+// A stream lives for one cue only, until the server has drained it, which may
+// be after the cue is heard: it is let go of then if it has, else at the start
+// of the next cue or when the player settles. Between cues the game holds
+// nothing that wakes.
 void PulseCuePlayer::play_samples(std::span<const std::int16_t> samples)
 {
     const Clock::time_point start = Clock::now();
     const Clock::time_point set_up_by = start + kSetUpLimit;
     const pa_sample_spec format{
         PA_SAMPLE_S16NE, static_cast<std::uint32_t>(kFormat.sample_rate), static_cast<std::uint8_t>(kFormat.channels)};
-    const StreamHandle stream(pulse().stream_new(connection_->context(), "cue", &format, nullptr));
+    StreamHandle stream(pulse().stream_new(connection_->context(), "cue", &format, nullptr));
     if (!stream) {
         return;
     }
@@ -152,12 +215,11 @@ void PulseCuePlayer::play_samples(std::span<const std::int16_t> samples)
     buffer.prebuf = static_cast<std::uint32_t>(-1);
     buffer.minreq = static_cast<std::uint32_t>(-1);
     buffer.fragsize = static_cast<std::uint32_t>(-1);
-    if (pulse().stream_connect_playback(stream.get(), nullptr, &buffer, PA_STREAM_ADJUST_LATENCY, nullptr, nullptr)
-        < 0) {
+    const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_ADJUST_LATENCY | PA_STREAM_INTERPOLATE_TIMING);
+    if (pulse().stream_connect_playback(stream.get(), nullptr, &buffer, flags, nullptr, nullptr) < 0) {
         return;
     }
     pa_stream* const raw = stream.get();
-    const auto stream_good = [raw] { return PA_STREAM_IS_GOOD(pulse().stream_get_state(raw)); };
     if (!connection_->run_until([raw] { return pulse().stream_get_state(raw) != PA_STREAM_CREATING; }, set_up_by)
         || pulse().stream_get_state(raw) != PA_STREAM_READY) {
         return;
@@ -170,21 +232,23 @@ void PulseCuePlayer::play_samples(std::span<const std::int16_t> samples)
     }
     // A cue shorter than the prebuffer would otherwise wait for more samples.
     const OperationHandle trigger(pulse().stream_trigger(raw, nullptr, nullptr));
-    // Only the server knows when the last sample has been played: a sink that had rendered
-    // ahead, or one waking from suspend, reports a latency that does not hold, and a stream
-    // taken away while the sink can still rewind into it takes its samples along, unheard. The
-    // server answers a drain only once the stream is played out and safe to remove.
-    const OperationHandle drain(pulse().stream_drain(raw, nullptr, nullptr));
+    OperationHandle drain(pulse().stream_drain(raw, nullptr, nullptr));
     const auto length
         = frames_to_time(samples.size() / static_cast<std::size_t>(kFormat.channels), kFormat.sample_rate);
-    const Clock::time_point drained_by = start + length + kLongestSinkLatency;
-    const auto drained = [&drain, &stream_good] { return finished(drain.get()) || !stream_good(); };
-    connection_->doze_until(drained, start + length - kDrainWatchBefore, kDozeStep);
-    if (!connection_->run_until(drained, drained_by) || !stream_good()) {
-        return;
+    Clock::time_point end = heard_by(raw, *connection_, set_up_by).value_or(start + length);
+    if (end - Clock::now() > 2 * kRecheckBefore) {
+        connection_->doze_until([raw] { return !stream_good(raw); }, end - kRecheckBefore, kDozeStep);
+        end = heard_by(raw, *connection_, end).value_or(end);
     }
-    pulse().stream_disconnect(raw);
-    connection_->flush(Clock::now() + kTargetLatency);
+    connection_->doze_until([raw] { return !stream_good(raw); }, end, kDozeStep);
+    if (stream_good(raw)) {
+        draining_ = std::make_unique<DrainingCue>(
+            DrainingCue{std::move(stream), std::move(drain), end + kLongestSinkLatency});
+        if (finished(draining_->drain.get())) {
+            let_go_once_drained();
+            connection_->flush(Clock::now() + kTargetLatency);
+        }
+    }
 }
 
 } // namespace mossaline

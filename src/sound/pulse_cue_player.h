@@ -48,17 +48,26 @@ public:
     /** Plays the cue's file, or the default tone if the file is unusable, until its last sample is heard. */
     void play(Cue cue) override;
 
+    /** Waits until the server has drained the last cue's stream, at most until long after it should have. */
+    void settle() override;
+
     /** True while the server is there. Once it has gone, a cue tries to reach it again (no more often than
      * kRetryInterval, never for longer than the cue would have played) and is skipped while it does not answer. */
     bool connected() const;
 
 private:
+    struct DrainingCue;
+
     void play_samples(std::span<const std::int16_t> samples);
+    void let_go_once_drained();
+    void drop_connection();
     bool retry_due() const;
     bool reach_server(std::chrono::milliseconds limit);
 
     std::filesystem::path folder_;
     std::unique_ptr<PulseConnection> connection_;
+    // The last cue, until the server has drained it. After the connection, so that it goes first.
+    std::unique_ptr<DrainingCue> draining_;
     WrittenHook on_written_;
     RetryClock retry_clock_;
     std::chrono::steady_clock::time_point next_retry_{};

@@ -17,8 +17,9 @@ const PulseLibrary* pulse_library()
             && MOSSALINE_BIND(context_is_pending) && MOSSALINE_BIND(context_errno) && MOSSALINE_BIND(stream_new)
             && MOSSALINE_BIND(stream_unref) && MOSSALINE_BIND(stream_connect_playback)
             && MOSSALINE_BIND(stream_disconnect) && MOSSALINE_BIND(stream_get_state) && MOSSALINE_BIND(stream_write)
-            && MOSSALINE_BIND(stream_trigger) && MOSSALINE_BIND(stream_drain) && MOSSALINE_BIND(operation_unref)
-            && MOSSALINE_BIND(operation_get_state);
+            && MOSSALINE_BIND(stream_trigger) && MOSSALINE_BIND(stream_drain)
+            && MOSSALINE_BIND(stream_update_timing_info) && MOSSALINE_BIND(stream_get_latency)
+            && MOSSALINE_BIND(operation_unref) && MOSSALINE_BIND(operation_get_state);
 #undef MOSSALINE_BIND
     });
 }

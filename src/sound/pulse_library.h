@@ -36,6 +36,8 @@ struct PulseLibrary {
     decltype(&pa_stream_write) stream_write;
     decltype(&pa_stream_trigger) stream_trigger;
     decltype(&pa_stream_drain) stream_drain;
+    decltype(&pa_stream_update_timing_info) stream_update_timing_info;
+    decltype(&pa_stream_get_latency) stream_get_latency;
     decltype(&pa_operation_unref) operation_unref;
     decltype(&pa_operation_get_state) operation_get_state;
 };

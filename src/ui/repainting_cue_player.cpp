@@ -21,4 +21,9 @@ void RepaintingCuePlayer::play(Cue cue)
     inner_.play(cue);
 }
 
+void RepaintingCuePlayer::settle()
+{
+    inner_.settle();
+}
+
 } // namespace mossaline

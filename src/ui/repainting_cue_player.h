@@ -17,6 +17,7 @@ public:
     /// From now on `window` is brought up to date before each cue, for as long as it exists.
     void repaint_before_cues(Form1Widget* window);
     void play(Cue cue) override;
+    void settle() override;
 
 private:
     CuePlayer& inner_;
