@@ -382,11 +382,20 @@ void Form1::put_marker(Control& marker, MarkerPlace place)
 
 void Form1::move_cursor(CursorDirection direction)
 {
-    const auto cell = cursor_step(Shape4.box.left, Shape4.box.top, direction);
-    if (!cell)
-        return;
-    const TwipsPoint centre = cell_centre(*cell);
+    if (const auto cell = cursor_step(Shape4.box.left, Shape4.box.top, direction))
+        hover_onto(*cell);
+}
+
+void Form1::hover_onto(int cell)
+{
+    const TwipsPoint centre = cell_centre(cell);
     Form_MouseMove(centre.x, centre.y);
+}
+
+void Form1::mark_source(int cell)
+{
+    put_marker(Shape5, {marker_grid::left_of(column_of(cell)), marker_grid::top_of(row_of(cell))});
+    Shape5.visible = true;
 }
 
 void Form1::press_cursor()

@@ -115,6 +115,10 @@ public:
     void move_cursor(CursorDirection direction);
     /// A click on the board from the keyboard, judged where the pointer was last seen.
     void press_cursor();
+    /// Moves the hover marker onto a cell, as a pointer motion onto its centre.
+    void hover_onto(int cell);
+    /// Puts the last-position marker on a cell, shown, so the next click jumps from there.
+    void mark_source(int cell);
 
     /// Shows the board as it stands: a marble disc and its highlight on every cell that holds
     /// a marble and on no other, and the count of marbles. Every handler that changes the
@@ -139,6 +143,14 @@ public:
     Control& exit_command() { return Label1; }
     /// The timer of the ambient cues.
     const Control& ambient_timer() const { return Timer2; }
+    /// Pointer motion over the board, in twips.
+    void move_pointer(float x, float y) { Form_MouseMove(x, y); }
+    /// A click on the board, judged where the pointer was last seen.
+    void click_board() { Form_Click(); }
+    /// A new game, as a click on RESTART.
+    void new_game() { Label2_Click(); }
+    /// The end of the program, as a click on EXIT.
+    void exit_game() { Label1_Click(); }
 
 private:
     void finish_move(std::optional<Cue> cue, bool jumped, bool board_changed);
