@@ -149,7 +149,7 @@ int measure_onset(Form1Widget& window, Form1& form, QueueWatch& watch, const Clo
 {
     constexpr int kA = cell_index(4, 0);
     constexpr int kB = cell_index(4, 2);
-    mark(form, kA);
+    mark(design_names(form), kA);
     std::mt19937 rng(12345);
     std::uniform_int_distribution<int> pause_us(0, 30000);
     std::vector<double> onset, before_queue, device_wait;

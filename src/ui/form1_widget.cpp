@@ -46,36 +46,38 @@ Form1Widget::~Form1Widget() = default;
 
 void Form1Widget::connect_handlers()
 {
-    const auto forward = [this](const std::string& name, void (Form1::*handler)()) {
+    // The handlers live as long as the window model, which outlives this window.
+    Form1Names* const names = &design_names(form_);
+    const auto forward = [this, names](const std::string& name, void (Form1Names::*handler)()) {
         // GCC 12's -fsanitize=vptr checks this inner closure's own address instead of the
         // `this` it captured through `forward`, and reports a valid window as "invalid vptr"
         // (docs/sanitizers.md has the reduced reproduction). Only this lambda is exempt.
         natives_.on_click(
-            name, [ this, handler ]() __attribute__((no_sanitize("vptr"))) {
-                session_.control_clicked([&form = form_, handler] { (form.*handler)(); });
+            name, [ this, names, handler ]() __attribute__((no_sanitize("vptr"))) {
+                session_.control_clicked([names, handler] { (names->*handler)(); });
             });
     };
-    forward("Check1", &Form1::Check1_Click);
-    forward("Check2", &Form1::Check2_Click);
-    forward("Check3", &Form1::Check3_Click);
-    forward("Check4", &Form1::Check4_Click);
-    forward("Check5", &Form1::Check5_Click);
-    forward("Option1", &Form1::Option1_Click);
-    forward("Option2", &Form1::Option2_Click);
-    forward("Option3", &Form1::Option3_Click);
-    forward("Option4", &Form1::Option4_Click);
-    forward("Option5", &Form1::Option5_Click);
-    forward("Option6", &Form1::Option6_Click);
-    forward("Option7", &Form1::Option7_Click);
-    forward("Option8", &Form1::Option8_Click);
+    forward("Check1", &Form1Names::Check1_Click);
+    forward("Check2", &Form1Names::Check2_Click);
+    forward("Check3", &Form1Names::Check3_Click);
+    forward("Check4", &Form1Names::Check4_Click);
+    forward("Check5", &Form1Names::Check5_Click);
+    forward("Option1", &Form1Names::Option1_Click);
+    forward("Option2", &Form1Names::Option2_Click);
+    forward("Option3", &Form1Names::Option3_Click);
+    forward("Option4", &Form1Names::Option4_Click);
+    forward("Option5", &Form1Names::Option5_Click);
+    forward("Option6", &Form1Names::Option6_Click);
+    forward("Option7", &Form1Names::Option7_Click);
+    forward("Option8", &Form1Names::Option8_Click);
     painted_ = {
-        {&form_.Label1, &Form1::Label1_Click, &Form1::Label1_MouseMove},
-        {&form_.Label2, &Form1::Label2_Click, &Form1::Label2_MouseMove},
+        {&names->Label1, [names] { names->Label1_Click(); }, [names] { names->Label1_MouseMove(); }},
+        {&names->Label2, [names] { names->Label2_Click(); }, [names] { names->Label2_MouseMove(); }},
     };
-    connect(
-        &flicker_timer_, &QTimer::timeout, this, [this] { session_.passing_event([this] { form_.Timer1_Timer(); }); });
-    connect(
-        &ambient_timer_, &QTimer::timeout, this, [this] { session_.passing_event([this] { form_.Timer2_Timer(); }); });
+    connect(&flicker_timer_, &QTimer::timeout, this,
+        [this, names] { session_.passing_event([names] { names->Timer1_Timer(); }); });
+    connect(&ambient_timer_, &QTimer::timeout, this,
+        [this, names] { session_.passing_event([names] { names->Timer2_Timer(); }); });
     for (const auto& [action, command] :
         {std::pair{actions_.undo, KeyCommand::TakeBack}, {actions_.redo, KeyCommand::Redo},
             {actions_.hint, KeyCommand::Hint}, {actions_.back, KeyCommand::BackToWinnable},
@@ -234,13 +236,13 @@ void Form1Widget::surface_clicked()
 void Form1Widget::control_moved(const Control& control)
 {
     if (const PaintedBinding* binding = binding_of(control))
-        session_.passing_event([this, binding] { (form_.*binding->move)(); });
+        session_.passing_event(binding->move);
 }
 
 void Form1Widget::control_clicked(const Control& control)
 {
     if (const PaintedBinding* binding = binding_of(control))
-        session_.control_clicked([this, binding] { (form_.*binding->click)(); });
+        session_.control_clicked(binding->click);
 }
 
 bool Form1Widget::eventFilter(QObject* watched, QEvent* event)

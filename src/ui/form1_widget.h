@@ -11,6 +11,7 @@
 
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -65,8 +66,8 @@ private:
     /// A painted control and the handlers its events run.
     struct PaintedBinding {
         const Control* control;
-        void (Form1::*click)();
-        void (Form1::*move)();
+        std::function<void()> click;
+        std::function<void()> move;
     };
 
     void surface_moved(float x, float y) override;

@@ -12,7 +12,7 @@ MainWindowStart::MainWindowStart(Form1& form, RepaintingCuePlayer& cues)
     cues_.begin_alongside();
     // Only the cue's sound is left to its thread: the handler returns, having set the whole
     // model, before the window is built from it.
-    form_.Form_Load();
+    form_.load();
 }
 
 std::unique_ptr<Form1Widget> MainWindowStart::open(const std::function<void()>& meanwhile)

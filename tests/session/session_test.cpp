@@ -39,7 +39,7 @@ class Session : public Form1Fixture {
 protected:
     RecordingView view;
     PostedTasks tasks;
-    GameSession session{form, view, [this](std::function<void()> task) { tasks.post(std::move(task)); }};
+    GameSession session{window_model, view, [this](std::function<void()> task) { tasks.post(std::move(task)); }};
     std::atomic<bool> saw_cancel{false};
 
     void SetUp() override
@@ -82,14 +82,14 @@ TEST_F(Session, HThenEnterMakesTheAdvisedJump)
     session.command(KeyCommand::Hint);
     ASSERT_TRUE(tasks.run_until([this] { return session.note().has_value(); }, 5s));
     EXPECT_EQ(view.keyboard_wanted, 1);
-    EXPECT_TRUE(form.source_marker().visible);
+    EXPECT_TRUE(form.Shape5.visible);
     session.command(KeyCommand::Press);
     EXPECT_EQ(cues.played, (std::vector<Cue>{Cue::Gain}));
     EXPECT_EQ(module.board.at(kFromBelow.from), Cell::Empty);
     EXPECT_EQ(module.board.at(kFromBelow.over), Cell::Empty);
     EXPECT_EQ(module.board.at(kFromBelow.to), Cell::Marble);
     EXPECT_FALSE(session.note());
-    EXPECT_FALSE(form.source_marker().visible) << "back to what Show last position says";
+    EXPECT_FALSE(form.Shape5.visible) << "back to what Show last position says";
 }
 
 TEST_F(Session, BOnALostBoardTakesBackExactlyToTheLastWinnableAndRedoGoesForward)
@@ -134,7 +134,7 @@ TEST_F(Session, AClickWhileASearchRunsCancelsItAndNoStaleAnswerLands)
     EXPECT_FALSE(session.busy());
     run_what_comes();
     EXPECT_FALSE(session.note());
-    EXPECT_FALSE(form.source_marker().visible);
+    EXPECT_FALSE(form.Shape5.visible);
     EXPECT_EQ(module.board, after_click);
     EXPECT_EQ(view.busy_seen, (std::vector<bool>{true, false}));
 }

@@ -24,13 +24,14 @@ protected:
     RepaintingCuePlayer cues{recorded};
     ScriptedRandom random;
     int exits = 0;
-    Form1 form{module, cues, random, [this] { ++exits; }};
+    Form1 window_model{module, cues, random, [this] { ++exits; }};
+    Form1Names& form = design_names(window_model); ///< the window by its design's names
     std::unique_ptr<Form1Widget> window;
 
     void TearDown() override { window.reset(); }
 
     /// Starts the window as the game does.
-    void open() { window = MainWindowStart(form, cues).open(); }
+    void open() { window = MainWindowStart(window_model, cues).open(); }
     /// Starts the window, then forgets the start cue.
     void load()
     {
