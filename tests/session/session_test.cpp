@@ -32,8 +32,8 @@ public:
     void open_menu() override { }
 };
 
-// The jump from below into the centre: not the one the marker's start place gives.
-constexpr solver::Step kFromBelow{59, 50, kCentreCell};
+// The jump from the right into the centre: not the one the marker's start place gives.
+constexpr solver::Step kFromTheRight{59, 50, kCentreCell};
 
 class Session : public Form1Fixture {
 protected:
@@ -53,7 +53,7 @@ protected:
         session.pointer_moved(centre.x, centre.y);
         session.board_clicked();
     }
-    /// A search that runs until it is cancelled, then advises kFromBelow; after a second
+    /// A search that runs until it is cancelled, then advises kFromTheRight; after a second
     /// without a cancel it answers anyway, as a search for a board gone by would.
     void search_until_cancelled()
     {
@@ -62,7 +62,7 @@ protected:
             while (limits.cancel && !limits.cancel->load() && std::chrono::steady_clock::now() < give_up)
                 std::this_thread::sleep_for(1ms);
             saw_cancel = limits.cancel && limits.cancel->load();
-            return solver::Answer{solver::Verdict::OneMarbleFinish, {kFromBelow}, board.marbles() - 1, true};
+            return solver::Answer{solver::Verdict::OneMarbleFinish, {kFromTheRight}, board.marbles() - 1, true};
         });
     }
     /// Waits for the posted tasks a search owes, long enough to see one that should never come.
@@ -77,7 +77,7 @@ TEST_F(Session, HThenEnterMakesTheAdvisedJump)
     // Faults: the marker not put on the advised marble or the pointer not on its hole, so
     // Enter makes another jump or none; the hint outliving the key that follows it.
     session.hint_search().set_solver([](const Board& board, const solver::Limits&) {
-        return solver::Answer{solver::Verdict::OneMarbleFinish, {kFromBelow}, board.marbles() - 1, true};
+        return solver::Answer{solver::Verdict::OneMarbleFinish, {kFromTheRight}, board.marbles() - 1, true};
     });
     session.command(KeyCommand::Hint);
     ASSERT_TRUE(tasks.run_until([this] { return session.note().has_value(); }, 5s));
@@ -85,9 +85,9 @@ TEST_F(Session, HThenEnterMakesTheAdvisedJump)
     EXPECT_TRUE(form.Shape5.visible);
     session.command(KeyCommand::Press);
     EXPECT_EQ(cues.played, (std::vector<Cue>{Cue::Gain}));
-    EXPECT_EQ(module.board.at(kFromBelow.from), Cell::Empty);
-    EXPECT_EQ(module.board.at(kFromBelow.over), Cell::Empty);
-    EXPECT_EQ(module.board.at(kFromBelow.to), Cell::Marble);
+    EXPECT_EQ(module.board.at(kFromTheRight.from), Cell::Empty);
+    EXPECT_EQ(module.board.at(kFromTheRight.over), Cell::Empty);
+    EXPECT_EQ(module.board.at(kFromTheRight.to), Cell::Marble);
     EXPECT_FALSE(session.note());
     EXPECT_FALSE(form.Shape5.visible) << "back to what Show last position says";
 }
@@ -158,11 +158,11 @@ TEST_F(Session, NewGameDuringASearchDropsItAndTheNextHintIsForTheNewGame)
     EXPECT_FALSE(session.note());
 
     session.hint_search().set_solver([](const Board& board, const solver::Limits&) {
-        return solver::Answer{solver::Verdict::OneMarbleFinish, {kFromBelow}, board.marbles() - 1, true};
+        return solver::Answer{solver::Verdict::OneMarbleFinish, {kFromTheRight}, board.marbles() - 1, true};
     });
     session.command(KeyCommand::Hint);
     ASSERT_TRUE(tasks.run_until([this] { return session.note().has_value(); }, 5s));
-    EXPECT_EQ(session.note()->step.from, kFromBelow.from);
+    EXPECT_EQ(session.note()->step.from, kFromTheRight.from);
 }
 
 } // namespace
