@@ -139,7 +139,7 @@ void Form1Widget::show_thinking()
         QStringLiteral("Thinking…"), to_pixel_rect(form_.source_marker().box), to_pixel_rect(form_.hover_marker().box));
 }
 
-void Form1Widget::report(const std::string& text)
+void Form1Widget::say(const std::string& text)
 {
     back_text_ = QString::fromStdString(text);
     QToolTip::showText(surface_->mapToGlobal(surface_->rect().center()), back_text_, surface_);

@@ -77,7 +77,7 @@ private:
     void model_changed() override;
     void note_changed() override;
     void busy_changed() override;
-    void report(const std::string& text) override;
+    void say(const std::string& text) override;
     void board_wants_keyboard() override;
     void open_menu() override;
     void connect_handlers();

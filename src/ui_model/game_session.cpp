@@ -12,12 +12,11 @@ constexpr std::chrono::milliseconds kHintAtOnce{12};
 constexpr std::chrono::milliseconds kHintInAll{3000};
 } // namespace
 
-GameSession::GameSession(
-    Form1& form, SessionView& view, HintSearch::ToWindowThread to_window_thread, HintSearch::Solve solve)
+GameSession::GameSession(Form1& form, SessionView& view, HintSearch::ToWindowThread to_window_thread)
     : form_(form)
     , view_(view)
     , hint_(form)
-    , search_(std::move(to_window_thread), kHintAtOnce, kHintInAll, std::move(solve))
+    , search_(std::move(to_window_thread), kHintAtOnce, kHintInAll)
 {
 }
 
@@ -177,11 +176,11 @@ void GameSession::back_to_winnable()
             form_.undo_jumps(static_cast<int>(*back));
             changed();
         }
-        view_.report(back_note(back));
+        view_.say(back_note(back));
     });
     set_busy(false);
     if (search_.running())
-        view_.report(back_looking_note());
+        view_.say(back_looking_note());
 }
 
 bool GameSession::end_hint()

@@ -23,8 +23,8 @@ public:
     virtual void note_changed() = 0;
     /// A hint's search started or ended: GameSession::busy() says which.
     virtual void busy_changed() = 0;
-    /// A short report for the player, as "Back to the last winnable board" gives.
-    virtual void report(const std::string& text) = 0;
+    /// A short word to the player, as "Back to the last winnable board" gives (not the report window).
+    virtual void say(const std::string& text) = 0;
     /// A hint was asked for: the board takes the keyboard, so Enter makes the advised jump.
     virtual void board_wants_keyboard() = 0;
     /// The right-click menu, asked for from the keyboard, opens on the board's marker.
@@ -38,10 +38,8 @@ public:
 class GameSession {
 public:
     /// A session over `form`, told to `view`; the hint's answers come back through
-    /// `to_window_thread` (the window's event loop, or a queue a test runs). Without `solve`,
-    /// the solver's.
-    GameSession(
-        Form1& form, SessionView& view, HintSearch::ToWindowThread to_window_thread, HintSearch::Solve solve = {});
+    /// `to_window_thread` (the window's event loop, or a queue a test runs).
+    GameSession(Form1& form, SessionView& view, HintSearch::ToWindowThread to_window_thread);
 
     /// A key of the game, or the same command from the menu.
     void command(KeyCommand command);

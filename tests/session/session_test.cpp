@@ -21,13 +21,13 @@ public:
     const GameSession* session = nullptr;
     int model_changes = 0;
     std::vector<bool> busy_seen; ///< busy() at each change
-    std::vector<std::string> reports;
+    std::vector<std::string> said;
     int keyboard_wanted = 0;
 
     void model_changed() override { ++model_changes; }
     void note_changed() override { }
     void busy_changed() override { busy_seen.push_back(session->busy()); }
-    void report(const std::string& text) override { reports.push_back(text); }
+    void say(const std::string& text) override { said.push_back(text); }
     void board_wants_keyboard() override { ++keyboard_wanted; }
     void open_menu() override { }
 };
@@ -101,16 +101,16 @@ TEST_F(Session, BOnALostBoardTakesBackExactlyToTheLastWinnableAndRedoGoesForward
     for (const auto& [from, to] : game.jumps)
         click(from), click(to);
     ASSERT_EQ(module.board, game.boards.back());
-    const auto reported = [this](const char* words) {
-        return [this, words] { return !view.reports.empty() && view.reports.back().find(words) != std::string::npos; };
+    const auto said = [this](const char* words) {
+        return [this, words] { return !view.said.empty() && view.said.back().find(words) != std::string::npos; };
     };
     session.command(KeyCommand::BackToWinnable);
-    ASSERT_TRUE(tasks.run_until(reported("Took back"), 20s));
-    EXPECT_EQ(view.reports.back(), "Took back 3 jumps: this board can still finish with one marble.");
+    ASSERT_TRUE(tasks.run_until(said("Took back"), 20s));
+    EXPECT_EQ(view.said.back(), "Took back 3 jumps: this board can still finish with one marble.");
     EXPECT_EQ(module.board, game.boards[game.losing_jump - 1]);
 
     session.command(KeyCommand::BackToWinnable);
-    ASSERT_TRUE(tasks.run_until(reported("nothing to take back"), 20s));
+    ASSERT_TRUE(tasks.run_until(said("nothing to take back"), 20s));
     EXPECT_EQ(module.board, game.boards[game.losing_jump - 1]);
     for (std::size_t forward = game.losing_jump; forward < game.boards.size(); ++forward) {
         ASSERT_TRUE(session.offers(KeyCommand::Redo));
