@@ -164,7 +164,6 @@ public:
     using Form1Names::press_cursor;
     using Form1Names::redo_jump;
     using Form1Names::result;
-    using Form1Names::show_board;
     using Form1Names::undo_jump;
     using Form1Names::undo_jumps;
     using Form1Names::window;
