@@ -41,21 +41,21 @@ inline float cell_y(int cell)
 }
 
 /// Puts the last-position marker on a cell, as the previous click would have.
-inline void mark(Form1& form, int cell)
+inline void mark(Form1Names& form, int cell)
 {
     form.Shape5.box.left = marker_grid::left_of(column_of(cell));
     form.Shape5.box.top = marker_grid::top_of(row_of(cell));
 }
 
 /// Moves the pointer over a cell through the motion handler.
-inline void point_at(Form1& form, int cell)
+inline void point_at(Form1Names& form, int cell)
 {
     form.Form_MouseMove(cell_x(cell), cell_y(cell));
 }
 
 /// Plays `jumps` moves from the current position, each the one that leaves the most open jumps
 /// (the first found on ties), through the handlers, so the controls show the board's position.
-inline void play_busiest_jumps(Form1& form, const Module1& module, int jumps)
+inline void play_busiest_jumps(Form1Names& form, const Module1& module, int jumps)
 {
     for (int n = 0; n < jumps; ++n) {
         std::optional<OpenJump> best;
@@ -83,13 +83,13 @@ inline constexpr int kMidGameJumps = 8;
 class Snapshot {
 public:
     /// Copies the window's controls and the shared state as they are now.
-    Snapshot(const Form1& form, const Module1& module)
+    Snapshot(const Form1Names& form, const Module1& module)
         : controls_(form.window.controls())
         , module_(module)
     {
     }
     /// Writes the copy back in place; references to controls stay valid.
-    void restore(Form1& form, Module1& module) const
+    void restore(Form1Names& form, Module1& module) const
     {
         std::copy(controls_.begin(), controls_.end(), form.window.controls().begin());
         module = module_;

@@ -149,7 +149,7 @@ int measure_onset(Form1Widget& window, Form1& form, QueueWatch& watch, const Clo
 {
     constexpr int kA = cell_index(4, 0);
     constexpr int kB = cell_index(4, 2);
-    mark(form, kA);
+    mark(design_names(form), kA);
     std::mt19937 rng(12345);
     std::uniform_int_distribution<int> pause_us(0, 30000);
     std::vector<double> onset, before_queue, device_wait;
@@ -250,7 +250,7 @@ int main(int argc, char** argv)
         Module1 module;
         FixedRandom random;
         Form1 form(module, cues, random, [] {});
-        const auto opened = (form.Form_Load(), open_main_window(form, cues));
+        const auto opened = (form.load(), open_main_window(form, cues));
         Form1Widget& window = *opened;
         QApplication::processEvents();
         {

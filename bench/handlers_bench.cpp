@@ -15,7 +15,8 @@ struct Game {
     Module1 module;
     SilentCuePlayer cues;
     FixedRandom random;
-    Form1 form{module, cues, random, [] {}};
+    Form1 window_model{module, cues, random, [] {}};
+    Form1Names& form = design_names(window_model);
 
     Game() { form.Form_Load(); }
 };

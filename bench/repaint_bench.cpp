@@ -46,14 +46,16 @@ struct WidgetGame {
     SilentCuePlayer silent;
     RepaintingCuePlayer cues{silent};
     FixedRandom random;
-    Form1 form;
+    Form1 window_model;
+    Form1Names& form;
     std::unique_ptr<Form1Widget> opened;
     Form1Widget& window;
     PaintCounter counter;
 
     explicit WidgetGame(bool repaint_before_cues = true)
-        : form(module, repaint_before_cues ? static_cast<CuePlayer&>(cues) : silent, random, [] {})
-        , opened((form.Form_Load(), open_main_window(form, cues)))
+        : window_model(module, repaint_before_cues ? static_cast<CuePlayer&>(cues) : silent, random, [] {})
+        , form(design_names(window_model))
+        , opened((window_model.load(), open_main_window(window_model, cues)))
         , window(*opened)
     {
         settle();

@@ -112,7 +112,7 @@ int main(int argc, char* argv[])
     mossaline::Module1 module;
     mossaline::ClockRandomSource random;
     mossaline::Form1 form(module, cues, random, [] {});
-    form.Form_Load();
+    form.load();
     stamp("load handler (its cue held until the sound is there)");
     auto server_player = std::async(std::launch::async, [&folder, &late_speaker] {
         auto player = mossaline::reach_sound_server(folder / "sound");

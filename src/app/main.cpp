@@ -38,7 +38,7 @@ int main(int argc, char* argv[])
     mossaline::Form1 form(module, cues, random, end_program);
     // The load handler sets the whole model and asks for the start cue, which is held until
     // a player is there.
-    form.Form_Load();
+    form.load();
     // Reaching the sound server, like connecting to the display, mostly waits on the disk and
     // on other processes: the one thread of ours beside the toolkit's start reaches it and
     // plays the held start cue, so the cue sounds while the display connects.

@@ -6,22 +6,22 @@
 #include "ui/native_controls.h"
 #include "ui/pointer_sink.h"
 #include "ui/result_widget.h"
-#include "ui_model/board_hint.h"
 #include "ui_model/form1.h"
-#include "ui_model/game_keys.h"
-#include "ui_model/hint_search.h"
+#include "ui_model/game_session.h"
 
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 #include <memory>
+#include <vector>
 
 class QMenu;
 
 namespace mossaline {
 
-/// The main window on screen: renders the model, forwards events to its handlers and
+/// The main window on screen: renders the model, forwards its input to the game session and
 /// keeps the native controls, the timers and the report window in step.
-class Form1Widget : public QWidget, private PointerSink {
+class Form1Widget : public QWidget, private PointerSink, private SessionView {
     Q_OBJECT
 public:
     /// A fixed-size top-level window for `form`; nothing runs until show_loaded().
@@ -41,25 +41,20 @@ public:
     NativeControls& natives() { return natives_; }
     /// The report window while it is loaded, otherwise nullptr.
     ResultWidget* result_widget() const { return result_widget_.get(); }
-    /// The colour-effect timer.
-    const QTimer& timer1() const { return timer1_; }
-    /// The ambient timer.
-    const QTimer& timer2() const { return timer2_; }
+    /// The timer of the hovered command's flicker.
+    const QTimer& flicker_timer() const { return flicker_timer_; }
+    /// The timer of the ambient cues.
+    const QTimer& ambient_timer() const { return ambient_timer_; }
     /// Undo, Redo, Keys and About, with their window-wide shortcuts.
     GameActions& actions() { return actions_; }
     /// The menu of the right mouse button.
     QMenu* menu() const { return menu_; }
-    /// Asks for a hint on the board as it stands; it shows when its answer is in.
-    void ask_hint();
+    /// The game played in this window: every command goes through it.
+    GameSession& session() { return session_; }
     /// What the hint on show says about the board; empty while none shows.
-    const QString& hint_text() const { return hint_text_; }
-    /// Takes back the jumps made since the last board of this game that can still finish with
-    /// one marble, once that board is known; says so when there is nothing to take back.
-    void back_to_winnable();
+    QString hint_text() const;
     /// What "Back to the last winnable board" said last; empty until it is used.
     const QString& back_text() const { return back_text_; }
-    /// The search behind the hints.
-    HintSearch& hint_search() { return hint_search_; }
     /// The note beside the marked marble: the hint's text, or that the game is still thinking.
     const HintNote& hint_note() const { return *hint_note_; }
 
@@ -68,37 +63,44 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    /// A painted control and the handlers its events run.
+    struct PaintedBinding {
+        const Control* control;
+        std::function<void()> click;
+        std::function<void()> move;
+    };
+
     void surface_moved(float x, float y) override;
     void surface_clicked() override;
     void control_moved(const Control& control) override;
     void control_clicked(const Control& control) override;
+    void model_changed() override;
+    void note_changed() override;
+    void busy_changed() override;
+    void say(const std::string& text) override;
+    void board_wants_keyboard() override;
+    void open_menu() override;
     void connect_handlers();
+    const PaintedBinding* binding_of(const Control& control) const;
     void sync_except_surface();
     void sync_timer(QTimer& timer, const Control& design);
     void sync_result();
-    void board_key(KeyCommand command);
-    void run_and_sync(bool (Form1::*command)());
-    void show_hint(const Board& board, const solver::Answer& answer);
-    void show_advice(const HintAdvice& advice);
-    void say_back(const std::string& text);
-    void end_hint();
     void show_thinking();
-    void end_thinking();
+    QPoint marker_point() const;
 
     Form1& form_;
     ControlSurface* surface_;
     NativeControls natives_;
-    QTimer timer1_;
-    QTimer timer2_;
+    QTimer flicker_timer_;
+    QTimer ambient_timer_;
     std::unique_ptr<ResultWidget> result_widget_;
     GameActions actions_;
     QMenu* menu_;
-    BoardHint hint_;
-    HintSearch hint_search_;
-    QString hint_text_;
+    std::vector<PaintedBinding> painted_;
     HintNote* hint_note_;
     QTimer thinking_after_;
     QString back_text_;
+    GameSession session_;
 };
 
 } // namespace mossaline

@@ -1,10 +1,7 @@
 #include "ui_model/board_hint.h"
 
-#include "game/grid.h"
 #include "game/jump_scan.h"
-#include "ui_model/board_cursor.h"
 #include "ui_model/form1.h"
-#include "ui_model/marker_grid.h"
 
 #include <string>
 
@@ -79,14 +76,10 @@ BoardHint::BoardHint(Form1& form)
 void BoardHint::show(const solver::Step& step)
 {
     // The marker is the source of the next click, so the suggested marble becomes the one
-    // the next click jumps from.
-    Control& marker = form_.source_marker();
-    marker.box.left = marker_grid::left_of(column_of(step.from));
-    marker.box.top = marker_grid::top_of(row_of(step.from));
-    marker.visible = true;
+    // the next click jumps from, and the pointer stands where that click lands.
+    form_.mark_source(step.from);
     showing_ = true;
-    const TwipsPoint centre = cell_centre(step.to);
-    form_.Form_MouseMove(centre.x, centre.y);
+    form_.hover_onto(step.to);
 }
 
 void BoardHint::end()

@@ -27,7 +27,7 @@ constexpr int kLastSlot = 78;
 
 } // namespace
 
-Form1::Form1(Module1& module, CuePlayer& cues, RandomSource& random, std::function<void()> end_program)
+Form1Names::Form1Names(Module1& module, CuePlayer& cues, RandomSource& random, std::function<void()> end_program)
     : window(form1_design())
     , Label1(window.control("Label1"))
     , Label2(window.control("Label2"))
@@ -58,7 +58,7 @@ Form1::Form1(Module1& module, CuePlayer& cues, RandomSource& random, std::functi
         Option[static_cast<std::size_t>(n)] = &window.control("Option" + std::to_string(n));
 }
 
-void Form1::Form_Load()
+void Form1Names::Form_Load()
 {
     module_.sound_on = 1;
     module_.show_moves = 0;
@@ -69,7 +69,7 @@ void Form1::Form_Load()
     play(Cue::ChimeUp);
 }
 
-void Form1::Form_Click()
+void Form1Names::Form_Click()
 {
     const MarkerPlace marker_before{Shape5.box.left, Shape5.box.top};
     const int source = marker_grid::cell_at(Shape5.box.left, Shape5.box.top);
@@ -100,7 +100,7 @@ void Form1::Form_Click()
     finish_move(cue, jumped, jumped);
 }
 
-void Form1::show_board()
+void Form1Names::show_board()
 {
     for (int cell : board_cells()) {
         const bool marble = module_.board.at(cell) == Cell::Marble;
@@ -111,7 +111,7 @@ void Form1::show_board()
     Label5.caption = std::to_string(module_.marbles_left);
 }
 
-void Form1::show_result(bool game_just_ended)
+void Form1Names::show_result(bool game_just_ended)
 {
     if (!result_)
         result_ = std::make_unique<Result>(module_, cues_);
@@ -121,7 +121,7 @@ void Form1::show_result(bool game_just_ended)
         result_->Show();
 }
 
-void Form1::Form_MouseMove(float x, float y)
+void Form1Names::Form_MouseMove(float x, float y)
 {
     Timer1.enabled = false;
     Label1.fore_colour = colours::kCommandRest;
@@ -134,25 +134,25 @@ void Form1::Form_MouseMove(float x, float y)
     module_.pointer_y = round_half_even_16(y);
 }
 
-void Form1::Label1_MouseMove()
+void Form1Names::Label1_MouseMove()
 {
     module_.hover_label = 0;
     Timer1.enabled = true;
 }
 
-void Form1::Label2_MouseMove()
+void Form1Names::Label2_MouseMove()
 {
     module_.hover_label = -1;
     Timer1.enabled = true;
 }
 
-void Form1::Label1_Click()
+void Form1Names::Label1_Click()
 {
     play(Cue::Bird);
     end_program_();
 }
 
-void Form1::Label2_Click()
+void Form1Names::Label2_Click()
 {
     restart();
     Label1.fore_colour = colours::kCommandRest;
@@ -167,7 +167,7 @@ void Form1::Label2_Click()
     }
 }
 
-void Form1::Check1_Click()
+void Form1Names::Check1_Click()
 {
     Frame1.visible = Check1.checked == 1;
     // Setting a box from here does not raise its handler: the variables already hold
@@ -178,7 +178,7 @@ void Form1::Check1_Click()
     Check5.checked = module_.sound_on;
 }
 
-void Form1::Check2_Click()
+void Form1Names::Check2_Click()
 {
     module_.show_moves = Check2.checked;
     if (Check2.checked == 1)
@@ -187,65 +187,65 @@ void Form1::Check2_Click()
         reset_marble_colours();
 }
 
-void Form1::Check3_Click()
+void Form1Names::Check3_Click()
 {
     module_.show_last = Check3.checked;
     Shape5.visible = Check3.checked == 1;
 }
 
-void Form1::Check4_Click()
+void Form1Names::Check4_Click()
 {
     module_.show_count = Check4.checked;
     Label4.visible = Check4.checked == 1;
     Label5.visible = Check4.checked == 1;
 }
 
-void Form1::Check5_Click()
+void Form1Names::Check5_Click()
 {
     module_.sound_on = Check5.checked;
     Image2.visible = module_.sound_on == 1;
     Image3.visible = module_.sound_on == 1;
 }
 
-void Form1::set_board_colour(int option)
+void Form1Names::set_board_colour(int option)
 {
     Shape1.fill_colour = Option[static_cast<std::size_t>(option)]->back_colour;
 }
 
-void Form1::Option1_Click()
+void Form1Names::Option1_Click()
 {
     set_board_colour(1);
 }
-void Form1::Option2_Click()
+void Form1Names::Option2_Click()
 {
     set_board_colour(2);
 }
-void Form1::Option3_Click()
+void Form1Names::Option3_Click()
 {
     set_board_colour(3);
 }
-void Form1::Option4_Click()
+void Form1Names::Option4_Click()
 {
     set_board_colour(4);
 }
-void Form1::Option5_Click()
+void Form1Names::Option5_Click()
 {
     set_board_colour(5);
 }
-void Form1::Option6_Click()
+void Form1Names::Option6_Click()
 {
     set_board_colour(6);
 }
-void Form1::Option7_Click()
+void Form1Names::Option7_Click()
 {
     set_board_colour(7);
 }
-void Form1::Option8_Click()
+void Form1Names::Option8_Click()
 {
     set_board_colour(8);
 }
 
-void Form1::Timer1_Timer()
+void Form1Names::Timer1_Timer()
 {
     random_.reseed();
     Control& label = module_.hover_label == -1 ? Label2 : Label1;
@@ -255,7 +255,7 @@ void Form1::Timer1_Timer()
     label.fore_colour = Colour::rgb(light_channel(red), light_channel(green), light_channel(blue));
 }
 
-void Form1::Timer2_Timer()
+void Form1Names::Timer2_Timer()
 {
     random_.reseed();
     if (static_cast<int>(std::floor(10.0 * random_.next())) != 5)
@@ -271,44 +271,44 @@ void Form1::Timer2_Timer()
     }
 }
 
-void Form1::reset_marble_colours()
+void Form1Names::reset_marble_colours()
 {
     for (int i = 1; i <= kLastSlot; ++i)
         if (Control* disc = Shape3(i))
             disc->fill_colour = colours::kPlainMarble;
 }
 
-void Form1::possible_moves()
+void Form1Names::possible_moves()
 {
     reset_marble_colours();
     for_each_open_jump(
         module_.board, [this](const OpenJump& jump) { Shape3(jump.from)->fill_colour = colours::kMovableMarble; });
 }
 
-void Form1::count_left()
+void Form1Names::count_left()
 {
     module_.moves_possible = count_open_jumps(module_.board);
 }
 
-void Form1::restart()
+void Form1Names::restart()
 {
     history_.clear();
     set_start_position(module_.board);
     module_.marbles_left = 44;
 }
 
-void Form1::play(Cue cue)
+void Form1Names::play(Cue cue)
 {
     if (module_.sound_on == 1)
         cues_.play(cue);
 }
 
-bool Form1::undo_jump()
+bool Form1Names::undo_jump()
 {
     return take_back_one(true);
 }
 
-int Form1::undo_jumps(int count)
+int Form1Names::undo_jumps(int count)
 {
     int taken = 0;
     while (taken < count && take_back_one(taken + 1 == count))
@@ -316,7 +316,7 @@ int Form1::undo_jumps(int count)
     return taken;
 }
 
-std::vector<Board> Form1::boards_of_game() const
+std::vector<Board> Form1Names::boards_of_game() const
 {
     Board board;
     set_start_position(board);
@@ -328,7 +328,7 @@ std::vector<Board> Form1::boards_of_game() const
     return game;
 }
 
-bool Form1::take_back_one(bool with_cue)
+bool Form1Names::take_back_one(bool with_cue)
 {
     const auto jump = history_.take_back();
     if (!jump)
@@ -346,7 +346,7 @@ bool Form1::take_back_one(bool with_cue)
     return true;
 }
 
-bool Form1::redo_jump()
+bool Form1Names::redo_jump()
 {
     const auto jump = history_.redo();
     if (!jump)
@@ -361,7 +361,7 @@ bool Form1::redo_jump()
 // that can move follow it. Only a jump ends a game; any other click on a finished board
 // brings its report forward. A click that changed nothing leaves the screen as it is: the
 // handlers' cost stays where it was for the clicks that are no jump.
-void Form1::finish_move(std::optional<Cue> cue, bool jumped, bool board_changed)
+void Form1Names::finish_move(std::optional<Cue> cue, bool jumped, bool board_changed)
 {
     if (board_changed)
         show_board();
@@ -374,24 +374,38 @@ void Form1::finish_move(std::optional<Cue> cue, bool jumped, bool board_changed)
         show_result(jumped);
 }
 
-void Form1::put_marker(Control& marker, MarkerPlace place)
+void Form1Names::put_marker(Control& marker, MarkerPlace place)
 {
     marker.box.left = place.left;
     marker.box.top = place.top;
 }
 
-void Form1::move_cursor(CursorDirection direction)
+void Form1Names::move_cursor(CursorDirection direction)
 {
-    const auto cell = cursor_step(Shape4.box.left, Shape4.box.top, direction);
-    if (!cell)
-        return;
-    const TwipsPoint centre = cell_centre(*cell);
+    if (const auto cell = cursor_step(Shape4.box.left, Shape4.box.top, direction))
+        hover_onto(*cell);
+}
+
+void Form1Names::hover_onto(int cell)
+{
+    const TwipsPoint centre = cell_centre(cell);
     Form_MouseMove(centre.x, centre.y);
 }
 
-void Form1::press_cursor()
+void Form1Names::mark_source(int cell)
+{
+    put_marker(Shape5, {marker_grid::left_of(column_of(cell)), marker_grid::top_of(row_of(cell))});
+    Shape5.visible = true;
+}
+
+void Form1Names::press_cursor()
 {
     Form_Click();
+}
+
+Form1::Form1(Module1& module, CuePlayer& cues, RandomSource& random, std::function<void()> end_program)
+    : Form1Names(module, cues, random, std::move(end_program))
+{
 }
 
 } // namespace mossaline

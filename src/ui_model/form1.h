@@ -17,13 +17,14 @@
 
 namespace mossaline {
 
-/// The main window's controls and event handlers, free of any toolkit so tests can drive them.
-class Form1 {
+/// The main window under its design's names: its controls and event handlers, free of any
+/// toolkit so tests can drive them. Only the handlers themselves, the binding of views to
+/// handlers and the handlers' tests reach it, through design_names(); the rest of the game
+/// works with Form1's roles.
+class Form1Names {
 public:
-    /// Builds the window from its design; `end_program` ends the process when EXIT is clicked.
-    Form1(Module1& module, CuePlayer& cues, RandomSource& random, std::function<void()> end_program);
-    Form1(const Form1&) = delete;
-    Form1& operator=(const Form1&) = delete;
+    Form1Names(const Form1Names&) = delete;
+    Form1Names& operator=(const Form1Names&) = delete;
 
     WindowModel window; ///< every control of the window
 
@@ -115,30 +116,19 @@ public:
     void move_cursor(CursorDirection direction);
     /// A click on the board from the keyboard, judged where the pointer was last seen.
     void press_cursor();
+    /// Moves the hover marker onto a cell, as a pointer motion onto its centre.
+    void hover_onto(int cell);
+    /// Puts the last-position marker on a cell, shown, so the next click jumps from there.
+    void mark_source(int cell);
 
     /// Shows the board as it stands: a marble disc and its highlight on every cell that holds
     /// a marble and on no other, and the count of marbles. Every handler that changes the
     /// board ends through here, so what is drawn cannot drift from the board.
     void show_board();
 
-    // Roles, for the views and helpers that work with the window as a whole; the design's
-    // names stay with the handlers.
-    /// The last-position marker: the cell the next click jumps from.
-    Control& source_marker() { return Shape5; }
-    /// The hover marker: the cell under the pointer or the keyboard cursor.
-    const Control& hover_marker() const { return Shape4; }
-    /// True while the player has asked to see the last position.
-    bool last_position_shown() const { return Check3.checked == 1; }
-    /// The marble disc on a cell, or nullptr where the cross has no hole.
-    const Control* marble_disc(int cell) const { return Shape3(cell); }
-    /// The timer that makes the hovered command flicker.
-    const Control& flicker_timer() const { return Timer1; }
-    /// The command that starts a new game (RESTART).
-    Control& restart_command() { return Label2; }
-    /// The command that ends the program (EXIT).
-    Control& exit_command() { return Label1; }
-    /// The timer of the ambient cues.
-    const Control& ambient_timer() const { return Timer2; }
+protected:
+    /// Builds the window from its design; `end_program` ends the process when EXIT is clicked.
+    Form1Names(Module1& module, CuePlayer& cues, RandomSource& random, std::function<void()> end_program);
 
 private:
     void finish_move(std::optional<Cue> cue, bool jumped, bool board_changed);
@@ -155,6 +145,57 @@ private:
     std::function<void()> end_program_;
     std::unique_ptr<Result> result_;
     JumpHistory history_;
+};
+
+/// The main window model as the views and the game session see it: the window's controls as
+/// a whole, the board, the take-back, and the roles of the controls they work with.
+class Form1 : private Form1Names {
+public:
+    /// Builds the window from its design; `end_program` ends the process when EXIT is clicked.
+    Form1(Module1& module, CuePlayer& cues, RandomSource& random, std::function<void()> end_program);
+
+    using Form1Names::board;
+    using Form1Names::boards_of_game;
+    using Form1Names::can_redo;
+    using Form1Names::can_undo;
+    using Form1Names::hover_onto;
+    using Form1Names::mark_source;
+    using Form1Names::move_cursor;
+    using Form1Names::press_cursor;
+    using Form1Names::redo_jump;
+    using Form1Names::result;
+    using Form1Names::undo_jump;
+    using Form1Names::undo_jumps;
+    using Form1Names::window;
+
+    /// Start-up: the shared state, the start position, the count and the start cue.
+    void load() { Form_Load(); }
+    /// Pointer motion over the board, in twips.
+    void move_pointer(float x, float y) { Form_MouseMove(x, y); }
+    /// A click on the board, judged where the pointer was last seen.
+    void click_board() { Form_Click(); }
+    /// A new game, as a click on RESTART.
+    void new_game() { Label2_Click(); }
+    /// The end of the program, as a click on EXIT.
+    void exit_game() { Label1_Click(); }
+    /// The last-position marker: the cell the next click jumps from.
+    Control& source_marker() { return Shape5; }
+    /// The hover marker: the cell under the pointer or the keyboard cursor.
+    const Control& hover_marker() const { return Shape4; }
+    /// True while the player has asked to see the last position.
+    bool last_position_shown() const { return Check3.checked == 1; }
+    /// The marble disc on a cell, or nullptr where the cross has no hole.
+    const Control* marble_disc(int cell) const { return Shape3(cell); }
+    /// The timer that makes the hovered command flicker.
+    const Control& flicker_timer() const { return Timer1; }
+    /// The timer of the ambient cues.
+    const Control& ambient_timer() const { return Timer2; }
+
+    /// The window by its design's names: for the binding of views to handlers and for the
+    /// handlers' tests.
+    friend Form1Names& design_names(Form1& form) { return form; }
+    /// The same, to read.
+    friend const Form1Names& design_names(const Form1& form) { return form; }
 };
 
 } // namespace mossaline

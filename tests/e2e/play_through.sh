@@ -14,6 +14,7 @@ cue_tones=${3:?}
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/e2e_session.sh"
 source "$here/e2e_board.sh"
+source "$here/e2e_cells.sh"
 
 e2e_start_x "${5:?}" "${4:?}"
 started=$(date +%s%N)
@@ -32,12 +33,6 @@ readonly EXIT=(8527 6067)            # Label1 (8160, 5880, 735, 375)
 readonly BOARD_DISC=(2300 2000)      # Shape1, clear of every hole
 readonly CLOSE=(2287 2827)           # the report's Command1 (1800, 2640, 975, 375)
 
-# Probes of one cell: its marble below the highlight, its empty hole's middle, and the top of
-# the hover marker's ring standing on it.
-marble() { echo "marble($1,$2)@$((1807 + 600 * $1)),$((1187 + 600 * $2))=$3"; }
-hole() { echo "hole($1,$2)@$((1807 + 600 * $1)),$((1087 + 600 * $2))=$3"; }
-hover_ring() { echo "hover($1,$2)@$((1797 + 600 * $1)),$((880 + 600 * $2))=$HOVER"; }
-
 expected_cues=(chimeup)
 hover_column=-1
 hover_row=-1
@@ -53,11 +48,11 @@ point_at_cell() { # column row click(yes|no)
         e2e_fail "scenario error: nothing would show that the click on ($c,$r) has been handled"
     fi
     if [[ $click == yes ]]; then
-        e2e_click "$form1" $((1807 + 600 * c)) $((1087 + 600 * r))
+        e2e_click_cell "$form1" "$c" "$r"
     else
-        e2e_move "$form1" $((1807 + 600 * c)) $((1087 + 600 * r))
+        e2e_move_cell "$form1" "$c" "$r"
     fi
-    e2e_expect "the hover marker did not follow the pointer to ($c,$r)" "$form1" "$(hover_ring "$c" "$r")"
+    e2e_expect "the hover marker did not follow the pointer to ($c,$r)" "$form1" "$(e2e_hover_ring "$c" "$r")"
     hover_column=$c
     hover_row=$r
     click_pending=$click
@@ -77,7 +72,7 @@ click_cell() { # column row
 # The click that ends the game: the report window comes up over the board at once, so the
 # hover marker cannot be watched; the report itself shows that the click was handled.
 click_last_cell() { # column row
-    e2e_click "$form1" $((1807 + 600 * $1)) $((1087 + 600 * $2))
+    e2e_click_cell "$form1" "$1" "$2"
     click_pending=yes
     board_click "$1" "$2"
     expected_cues+=("$REPLY")
@@ -89,7 +84,7 @@ form1=$(e2e_window Form1)
 
 # --- The window as designed, at the requested scale: 658 by 445 logical pixels.
 e2e_expect "start position" "$form1" \
-    "board@${BOARD_DISC[0]},${BOARD_DISC[1]}=$BOARD" "$(marble 2 4 $GREY)" "$(marble 4 6 $GREY)" "$(hole 4 4 $BOARD)" \
+    "board@${BOARD_DISC[0]},${BOARD_DISC[1]}=$BOARD" "$(e2e_marble 2 4 $GREY)" "$(e2e_marble 4 6 $GREY)" "$(e2e_hole 4 4 $BOARD)" \
     "hover(4,2)@4207,2070=$HOVER" "panel-closed@${OPTION5[0]},${OPTION5[1]}=$BLACK"
 geometry=$(xdotool getwindowgeometry "$form1" | sed -n 's/.*Geometry: *//p')
 [[ $geometry == "$((658 * scale))x$((445 * scale))" ]] || e2e_fail "window is $geometry device pixels at scale $scale"
@@ -108,7 +103,7 @@ e2e_expect "hover marker left its start place" "$form1" "hover-gone@4207,2070!=$
 click_cell 4 4
 [[ $REPLY == gain ]] || e2e_fail "scenario error: the first click is no jump"
 hover_cell 2 4
-e2e_expect "first move on screen" "$form1" "$(marble 4 4 $GREY)" "$(hole 4 2 $BOARD)" "$(hole 4 3 $BOARD)"
+e2e_expect "first move on screen" "$form1" "$(e2e_marble 4 4 $GREY)" "$(e2e_hole 4 2 $BOARD)" "$(e2e_hole 4 3 $BOARD)"
 
 # --- A refused jump (onto a marble two away), then a click on a neighbour (no line).
 click_cell 2 4
@@ -116,7 +111,7 @@ click_cell 2 4
 click_cell 2 3
 [[ $REPLY == normal ]] || e2e_fail "scenario error: expected a plain click"
 hover_cell 6 3
-e2e_expect "the refused jump changed the board" "$form1" "$(marble 2 4 $GREY)" "$(marble 3 4 $GREY)" "$(hole 4 3 $BOARD)"
+e2e_expect "the refused jump changed the board" "$form1" "$(e2e_marble 2 4 $GREY)" "$(e2e_marble 3 4 $GREY)" "$(e2e_hole 4 3 $BOARD)"
 
 # --- Options: open the panel, show the possible moves, pick the green board.
 e2e_click "$form1" "${OPTIONS[@]}"
@@ -126,8 +121,8 @@ e2e_expect "the options panel did not open" "$form1" "colour-button-5@${OPTION5[
 e2e_click "$form1" "${SHOW_MOVES[@]}"
 # After (4,2) jumped into the centre, the marbles of (4,0), (2,3), (6,3) and (4,5) can move.
 e2e_expect "\"Show possible moves\" did not mark the movable marbles" "$form1" \
-    "$(marble 4 0 $LIGHT_YELLOW)" "$(marble 4 5 $LIGHT_YELLOW)" "$(marble 2 3 $LIGHT_YELLOW)" \
-    "$(marble 2 4 $GREY)" "$(marble 6 4 $GREY)" "$(marble 4 4 $GREY)"
+    "$(e2e_marble 4 0 $LIGHT_YELLOW)" "$(e2e_marble 4 5 $LIGHT_YELLOW)" "$(e2e_marble 2 3 $LIGHT_YELLOW)" \
+    "$(e2e_marble 2 4 $GREY)" "$(e2e_marble 6 4 $GREY)" "$(e2e_marble 4 4 $GREY)"
 e2e_click "$form1" "${OPTION5[@]}"
 e2e_expect "the colour button did not recolour the board" "$form1" "board@${BOARD_DISC[0]},${BOARD_DISC[1]}=$GREEN"
 e2e_snapshot "$form1" options
@@ -137,7 +132,7 @@ e2e_click "$form1" "${RESTART[@]}"
 board_reset
 expected_cues+=(normal ringin ringin)
 e2e_expect "RESTART did not bring back the start position" "$form1" \
-    "$(marble 4 2 $LIGHT_YELLOW)" "$(marble 2 4 $LIGHT_YELLOW)" "$(marble 4 3 $GREY)" "$(hole 4 4 $GREEN)" \
+    "$(e2e_marble 4 2 $LIGHT_YELLOW)" "$(e2e_marble 2 4 $LIGHT_YELLOW)" "$(e2e_marble 4 3 $GREY)" "$(e2e_hole 4 4 $GREEN)" \
     "board@${BOARD_DISC[0]},${BOARD_DISC[1]}=$GREEN"
 
 # --- A game to one marble, jump by jump (from,to as column,row). A jump costs two clicks,
@@ -171,7 +166,7 @@ e2e_snapshot root report
 e2e_click "$form2" "${CLOSE[@]}"
 e2e_window_gone Form2
 hover_cell 4 0
-e2e_expect "the end position" "$form1" "$(marble 7 4 $GREY)" "$(hole 6 4 $GREEN)" "$(hole 4 4 $GREEN)" "$(hole 4 2 $GREEN)"
+e2e_expect "the end position" "$form1" "$(e2e_marble 7 4 $GREY)" "$(e2e_hole 6 4 $GREEN)" "$(e2e_hole 4 4 $GREEN)" "$(e2e_hole 4 2 $GREEN)"
 
 # --- EXIT: the farewell cue, then the process ends by itself with status 0.
 e2e_click "$form1" "${EXIT[@]}"

@@ -10,18 +10,16 @@ probe_tool=${2:?}
 cue_tones=${3:?}
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/../e2e/e2e_session.sh"
+source "$here/../e2e/e2e_cells.sh"
 
 e2e_start_x "${4:?}" 1
 
-readonly BOARD=FFC080 GREY=808080
 readonly TITLE=(4200 300) # motion over the title raises no event of the game
-marble() { echo "marble($1,$2)@$((1807 + 600 * $1)),$((1187 + 600 * $2))=$GREY"; }
-hole() { echo "hole($1,$2)@$((1807 + 600 * $1)),$((1087 + 600 * $2))=$BOARD"; }
 keys() { timeout 30 xdotool key --clearmodifiers --delay 30 "$@" || e2e_fail "xdotool could not press $*"; }
 
 e2e_start_game "$program" "$cue_tones"
 form1=$(e2e_window Form1)
-e2e_expect "start position" "$form1" "$(marble 4 3)" "$(hole 4 4)"
+e2e_expect "start position" "$form1" "$(e2e_marble 4 3)" "$(e2e_hole 4 4)"
 e2e_move "$form1" "${TITLE[@]}"
 timeout 10 xdotool windowfocus --sync "$form1" || e2e_fail "the window did not take the keyboard"
 

@@ -19,7 +19,7 @@ using namespace std::chrono_literals;
 
 class Hint : public Form1Fixture {
 protected:
-    BoardHint hint{form};
+    BoardHint hint{window_model};
     // Tasks bound for the window's thread, run when the test says so.
     std::vector<std::function<void()>> posted;
     HintSearch search{[this](std::function<void()> task) { posted.push_back(std::move(task)); }, 200ms, 5000ms};

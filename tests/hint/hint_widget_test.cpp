@@ -39,17 +39,17 @@ TEST_F(HintWidget, AClickCancelsTheSearchAndItsAnswerIsNeverShown)
 {
     // Faults: a search left running for a board gone by; its answer drawn on the new board.
     std::atomic<bool> saw_cancel{false};
-    window->hint_search().set_solver([&](const Board& board, const solver::Limits& limits) {
+    window->session().hint_search().set_solver([&](const Board& board, const solver::Limits& limits) {
         while (limits.cancel && !limits.cancel->load())
             std::this_thread::sleep_for(1ms);
         saw_cancel = limits.cancel != nullptr;
         return solver::Answer{solver::Verdict::OneMarbleFinish, {{39, 40, 41}}, board.marbles(), true};
     });
-    window->ask_hint();
-    EXPECT_TRUE(window->hint_search().running());
+    window->session().command(KeyCommand::Hint);
+    EXPECT_TRUE(window->session().hint_search().running());
     pointer().click_cell(4, 4); // the marker's cell 39 jumps into the centre
     EXPECT_TRUE(saw_cancel);
-    EXPECT_FALSE(window->hint_search().running());
+    EXPECT_FALSE(window->session().hint_search().running());
     QCoreApplication::processEvents();
     EXPECT_TRUE(window->hint_text().isEmpty());
     EXPECT_FALSE(form.Shape5.visible);
@@ -60,7 +60,7 @@ TEST_F(HintWidget, ASlowAnswerShowsThinkingAndItsNoteStaysInViewUntilTheNextKey)
     // Faults: no sign of a slow search; the note gone when the pointer rests on the hole or
     // when the tables are prepared meanwhile; Enter taken by the check box that had the keyboard.
     std::atomic<bool> answer{false};
-    window->hint_search().set_solver([&](const Board& board, const solver::Limits& limits) {
+    window->session().hint_search().set_solver([&](const Board& board, const solver::Limits& limits) {
         if (!limits.cancel) // the quick try on the window's thread
             return solver::Answer{solver::Verdict::Undecided, {}, board.marbles(), false};
         while (!answer && !limits.cancel->load())
@@ -76,7 +76,7 @@ TEST_F(HintWidget, ASlowAnswerShowsThinkingAndItsNoteStaysInViewUntilTheNextKey)
     ASSERT_TRUE(QTest::qWaitFor([this] { return window->hint_note().isVisible(); }, 2000));
     EXPECT_EQ(window->surface()->cursor().shape(), Qt::BusyCursor);
     EXPECT_EQ(window->hint_note().text(), QStringLiteral("Thinking…"));
-    window->hint_search().prepare(); // as the window does a second after it shows
+    window->session().hint_search().prepare(); // as the window does a second after it shows
     answer = true;
     ASSERT_TRUE(QTest::qWaitFor([this] { return !window->hint_text().isEmpty(); }, 2000));
     EXPECT_FALSE(window->surface()->testAttribute(Qt::WA_SetCursor));
@@ -122,10 +122,10 @@ TEST_F(HintWidget, NoMoveLeftNoHint)
     put_marbles(module, form, {41, 23});
     window->sync();
     EXPECT_FALSE(window->actions().hint->isEnabled());
-    window->ask_hint();
+    window->session().command(KeyCommand::Hint);
     QTest::qWait(50);
     EXPECT_TRUE(window->hint_text().isEmpty());
-    EXPECT_FALSE(window->hint_search().running());
+    EXPECT_FALSE(window->session().hint_search().running());
 }
 
 TEST_F(HintWidget, BTakesBackToTheBoardBeforeTheLosingJump)

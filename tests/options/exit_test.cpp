@@ -20,7 +20,7 @@ TEST_F(Exit, WithSoundOffTheProgramEndsAtOnceWithoutACue)
 {
     load();
     press_options();
-    toggle(form.Check5, &Form1::Check5_Click);
+    toggle(form.Check5, &Form1Names::Check5_Click);
     form.Label1_Click();
     EXPECT_TRUE(cues.played.empty());
     EXPECT_EQ(exits, 1);

@@ -14,28 +14,28 @@ using HoverTimerWidget = Form1WidgetFixture;
 TEST_F(HoverTimerWidget, FlickerTimerRunsOnlyWhileThePointerIsOverACommandLabel)
 {
     load();
-    EXPECT_FALSE(window->timer1().isActive()) << "no tick before the pointer has been over a command";
+    EXPECT_FALSE(window->flicker_timer().isActive()) << "no tick before the pointer has been over a command";
     Pointer p = pointer();
     p.move(4207, 3487); // the board
     p.move(4000, 300); // the title
     p.move(1800, 600); // a picture
     p.move(9200, 300); // the count
-    EXPECT_FALSE(window->timer1().isActive());
+    EXPECT_FALSE(window->flicker_timer().isActive());
 
     p.move(kExitX, kExitY);
-    EXPECT_TRUE(window->timer1().isActive());
-    EXPECT_EQ(window->timer1().interval(), 100);
+    EXPECT_TRUE(window->flicker_timer().isActive());
+    EXPECT_EQ(window->flicker_timer().interval(), 100);
     EXPECT_EQ(module.hover_label, 0);
 
     p.move(kRestartX, kRestartY); // straight onto the other label
-    EXPECT_TRUE(window->timer1().isActive());
+    EXPECT_TRUE(window->flicker_timer().isActive());
     EXPECT_EQ(module.hover_label, -1);
 
     p.move(7000, 6400); // the window's own surface
-    EXPECT_FALSE(window->timer1().isActive());
+    EXPECT_FALSE(window->flicker_timer().isActive());
     EXPECT_EQ(form.Label1.fore_colour, colours::kCommandRest);
     EXPECT_EQ(form.Label2.fore_colour, colours::kCommandRest);
-    EXPECT_TRUE(window->timer2().isActive()) << "the ambient timer runs on";
+    EXPECT_TRUE(window->ambient_timer().isActive()) << "the ambient timer runs on";
 }
 
 TEST_F(HoverTimerWidget, RestartClickedWhileHoveringLeavesTheFlickerRunning)
@@ -44,11 +44,11 @@ TEST_F(HoverTimerWidget, RestartClickedWhileHoveringLeavesTheFlickerRunning)
     Pointer p = pointer();
     p.click(kRestartX, kRestartY);
     EXPECT_EQ(recorded.played, (std::vector<Cue>{Cue::Normal, Cue::RingIn, Cue::RingIn}));
-    EXPECT_TRUE(window->timer1().isActive());
-    EXPECT_EQ(window->timer1().interval(), 100);
+    EXPECT_TRUE(window->flicker_timer().isActive());
+    EXPECT_EQ(window->flicker_timer().interval(), 100);
     EXPECT_EQ(form.Label2.fore_colour, colours::kCommandRest);
-    EXPECT_TRUE(window->timer2().isActive());
-    EXPECT_EQ(window->timer2().interval(), 1000);
+    EXPECT_TRUE(window->ambient_timer().isActive());
+    EXPECT_EQ(window->ambient_timer().interval(), 1000);
 }
 
 TEST_F(HoverTimerWidget, ExitClickedPlaysTheBirdThenEndsTheProgram)

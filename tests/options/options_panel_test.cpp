@@ -42,9 +42,9 @@ TEST_F(OptionsPanel, ClosingAndReopeningKeepsTheBoxesAsThePlayerLeftThem)
 {
     load();
     press_options();
-    toggle(form.Check2, &Form1::Check2_Click);
-    toggle(form.Check4, &Form1::Check4_Click);
-    toggle(form.Check5, &Form1::Check5_Click);
+    toggle(form.Check2, &Form1Names::Check2_Click);
+    toggle(form.Check4, &Form1Names::Check4_Click);
+    toggle(form.Check5, &Form1Names::Check5_Click);
     const auto settled = painted_looks(form.window);
     const std::array<std::int16_t, 4> boxes{1, 0, 0, 0};
 
@@ -68,7 +68,7 @@ TEST_F(OptionsPanel, ShowPossibleMovesMarksTheMarblesThatCanJumpAndUncheckingGre
 {
     load();
     press_options();
-    toggle(form.Check2, &Form1::Check2_Click);
+    toggle(form.Check2, &Form1Names::Check2_Click);
     EXPECT_EQ(module.show_moves, 1);
     EXPECT_EQ(discs_coloured(kLightYellow), (std::vector<int>{23, 39, 43, 59}));
     EXPECT_EQ(discs_coloured(kGrey).size(), 41u) << "the other 40 marbles and the hidden centre disc";
@@ -76,7 +76,7 @@ TEST_F(OptionsPanel, ShowPossibleMovesMarksTheMarblesThatCanJumpAndUncheckingGre
     // A hidden disc left in the marked colour is reset too.
     form.Shape3(kCentreCell)->fill_colour = kLightYellow;
     ASSERT_FALSE(form.Shape3(kCentreCell)->visible);
-    toggle(form.Check2, &Form1::Check2_Click);
+    toggle(form.Check2, &Form1Names::Check2_Click);
     EXPECT_EQ(module.show_moves, 0);
     EXPECT_EQ(discs_coloured(kGrey), all_board_cells());
     EXPECT_TRUE(cues.played.empty());
@@ -86,7 +86,7 @@ TEST_F(OptionsPanel, ShowLastPositionShowsOrHidesTheMarkerWhereItStands)
 {
     load();
     press_options();
-    toggle(form.Check3, &Form1::Check3_Click);
+    toggle(form.Check3, &Form1Names::Check3_Click);
     EXPECT_EQ(module.show_last, 1);
     EXPECT_TRUE(form.Shape5.visible);
     EXPECT_EQ(form.Shape5.box, kMarkerDesignBox) << "over cell 39 before any click";
@@ -96,13 +96,13 @@ TEST_F(OptionsPanel, ShowLastPositionShowsOrHidesTheMarkerWhereItStands)
     EXPECT_EQ(form.Shape5.box, on_41);
     EXPECT_TRUE(form.Shape5.visible);
 
-    toggle(form.Check3, &Form1::Check3_Click);
+    toggle(form.Check3, &Form1Names::Check3_Click);
     EXPECT_EQ(module.show_last, 0);
     EXPECT_FALSE(form.Shape5.visible);
     EXPECT_EQ(form.Shape5.box, on_41);
 
     click(59); // the hidden marker still follows the clicks
-    toggle(form.Check3, &Form1::Check3_Click);
+    toggle(form.Check3, &Form1Names::Check3_Click);
     EXPECT_TRUE(form.Shape5.visible);
     EXPECT_EQ(form.Shape5.box, (TwipsRect{5200, 3300, 495, 375}));
 }
@@ -111,7 +111,7 @@ TEST_F(OptionsPanel, ShowMarblesLeftHidesTheCountWhichKeepsCounting)
 {
     load();
     press_options();
-    toggle(form.Check4, &Form1::Check4_Click);
+    toggle(form.Check4, &Form1Names::Check4_Click);
     EXPECT_EQ(module.show_count, 0);
     EXPECT_FALSE(form.Label4.visible);
     EXPECT_FALSE(form.Label5.visible);
@@ -121,7 +121,7 @@ TEST_F(OptionsPanel, ShowMarblesLeftHidesTheCountWhichKeepsCounting)
     EXPECT_EQ(form.Label5.caption, "43");
     EXPECT_FALSE(form.Label5.visible);
 
-    toggle(form.Check4, &Form1::Check4_Click);
+    toggle(form.Check4, &Form1Names::Check4_Click);
     EXPECT_EQ(module.show_count, 1);
     EXPECT_TRUE(form.Label4.visible);
     EXPECT_TRUE(form.Label5.visible);
@@ -132,7 +132,7 @@ TEST_F(OptionsPanel, PlaySoundOffHidesThePicturesAndSilencesEveryLaterCue)
 {
     load();
     press_options();
-    toggle(form.Check5, &Form1::Check5_Click);
+    toggle(form.Check5, &Form1Names::Check5_Click);
     EXPECT_EQ(module.sound_on, 0);
     EXPECT_FALSE(form.window.control("Image2").visible);
     EXPECT_FALSE(form.window.control("Image3").visible);
@@ -150,7 +150,7 @@ TEST_F(OptionsPanel, PlaySoundOffHidesThePicturesAndSilencesEveryLaterCue)
     EXPECT_TRUE(cues.played.empty());
     EXPECT_EQ(exits, 1);
 
-    toggle(form.Check5, &Form1::Check5_Click);
+    toggle(form.Check5, &Form1Names::Check5_Click);
     EXPECT_EQ(module.sound_on, 1);
     EXPECT_TRUE(form.window.control("Image2").visible);
     EXPECT_TRUE(form.window.control("Image3").visible);
@@ -161,16 +161,16 @@ TEST_F(OptionsPanel, PlaySoundOffHidesThePicturesAndSilencesEveryLaterCue)
 
 TEST_F(OptionsPanel, EachColourButtonFillsTheBoardDiscWithItsColourAndChangesNothingElse)
 {
-    using Handler = void (Form1::*)();
+    using Handler = void (Form1Names::*)();
     const std::array<std::pair<Handler, Colour>, 8> buttons{{
-        {&Form1::Option1_Click, Colour{0x80C0FF}},
-        {&Form1::Option2_Click, Colour{0xC0FFC0}},
-        {&Form1::Option3_Click, Colour{0xC0C000}},
-        {&Form1::Option4_Click, Colour{0xFFC0FF}},
-        {&Form1::Option5_Click, Colour{0x008000}},
-        {&Form1::Option6_Click, Colour{0x004080}},
-        {&Form1::Option7_Click, Colour{0x404040}},
-        {&Form1::Option8_Click, Colour{0x800000}},
+        {&Form1Names::Option1_Click, Colour{0x80C0FF}},
+        {&Form1Names::Option2_Click, Colour{0xC0FFC0}},
+        {&Form1Names::Option3_Click, Colour{0xC0C000}},
+        {&Form1Names::Option4_Click, Colour{0xFFC0FF}},
+        {&Form1Names::Option5_Click, Colour{0x008000}},
+        {&Form1Names::Option6_Click, Colour{0x004080}},
+        {&Form1Names::Option7_Click, Colour{0x404040}},
+        {&Form1Names::Option8_Click, Colour{0x800000}},
     }};
     load();
     press_options();

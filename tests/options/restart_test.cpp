@@ -82,14 +82,14 @@ TEST_F(Restart, WithPossibleMovesOnMarksTheStartPositionAndWithThemOffLeavesTheC
 {
     load();
     press_options();
-    toggle(form.Check2, &Form1::Check2_Click);
+    toggle(form.Check2, &Form1Names::Check2_Click);
     play_a_little();
     ASSERT_NE(discs_coloured(kLightYellow), (std::vector<int>{23, 39, 43, 59}));
     form.Label2_Click();
     EXPECT_EQ(discs_coloured(kLightYellow), (std::vector<int>{23, 39, 43, 59}));
     EXPECT_EQ(discs_coloured(kGrey).size(), 41u);
 
-    toggle(form.Check2, &Form1::Check2_Click);
+    toggle(form.Check2, &Form1Names::Check2_Click);
     play_a_little();
     form.Label2_Click();
     EXPECT_TRUE(discs_coloured(kLightYellow).empty()) << "no marks while the option is off";
@@ -99,7 +99,7 @@ TEST_F(Restart, WithMarblesLeftHiddenWritesTheCountButKeepsItHidden)
 {
     load();
     press_options();
-    toggle(form.Check4, &Form1::Check4_Click);
+    toggle(form.Check4, &Form1Names::Check4_Click);
     play_a_little();
     form.Label2_Click();
     EXPECT_EQ(form.Label5.caption, "44");
@@ -112,7 +112,7 @@ TEST_F(Restart, WithSoundOnTheBoardIsRedrawnBeforeTheFirstCueAndWithSoundOffAllI
 {
     load();
     press_options();
-    toggle(form.Check2, &Form1::Check2_Click);
+    toggle(form.Check2, &Form1Names::Check2_Click);
     play_a_little();
     std::vector<int> shown_at_first_cue;
     std::vector<int> marked_at_first_cue;
@@ -134,7 +134,7 @@ TEST_F(Restart, WithSoundOnTheBoardIsRedrawnBeforeTheFirstCueAndWithSoundOffAllI
     EXPECT_EQ(count_at_first_cue, "44");
     EXPECT_EQ(board_at_first_cue, module.board);
 
-    toggle(form.Check5, &Form1::Check5_Click);
+    toggle(form.Check5, &Form1Names::Check5_Click);
     play_a_little();
     form.Label2_Click();
     EXPECT_TRUE(cues.played.empty());
@@ -145,7 +145,7 @@ TEST_F(Restart, KeepsOptionsBoardColourMarkersHoverAndTimers)
 {
     load();
     press_options();
-    toggle(form.Check3, &Form1::Check3_Click);
+    toggle(form.Check3, &Form1Names::Check3_Click);
     form.Option7_Click();
     play_a_little();
     form.Form_MouseMove(6000, 3500); // hover marker onto cell 68

@@ -136,7 +136,7 @@ TEST_F(Timers, AmbientTickFollowsTheDrawsWithSoundOnAndDrawsAlikeWithSoundOff)
     }
 
     press_options();
-    toggle(form.Check5, &Form1::Check5_Click);
+    toggle(form.Check5, &Form1Names::Check5_Click);
     for (const AmbientCase& c : kAmbientCases) {
         cues.played.clear();
         random.draws = c.draws;

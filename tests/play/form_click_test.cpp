@@ -44,7 +44,7 @@ std::set<int> sources_of(const std::vector<GeometricJump>& jumps)
 }
 
 // Cells whose marble disc is drawn light yellow.
-std::set<int> lit_cells(const Form1& form)
+std::set<int> lit_cells(const Form1Names& form)
 {
     std::set<int> lit;
     for (int cell = 0; cell <= 81; ++cell)

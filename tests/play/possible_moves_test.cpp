@@ -26,7 +26,7 @@ std::string colour_name(Colour colour)
 }
 
 // Fill colour of every marble disc, shown or hidden, by cell.
-std::map<int, std::string> disc_colours(const Form1& form)
+std::map<int, std::string> disc_colours(const Form1Names& form)
 {
     std::map<int, std::string> colours;
     for (int cell = 0; cell <= 81; ++cell)
@@ -56,7 +56,7 @@ std::set<int> sources_of(const std::vector<GeometricJump>& jumps)
     return sources;
 }
 
-void paint_every_disc(Form1& form, Colour colour)
+void paint_every_disc(Form1Names& form, Colour colour)
 {
     for (int cell = 0; cell <= 81; ++cell)
         if (Control* disc = form.Shape3(cell))

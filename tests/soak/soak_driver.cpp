@@ -96,7 +96,7 @@ std::string SoakEvent::describe() const
 
 SoakDriver::SoakDriver(
     Form1& form, Module1& module, RecordingCuePlayer& cues, SoakStream& stream, const int& exits, Check after_each)
-    : form_(form)
+    : form_(design_names(form))
     , module_(module)
     , cues_(cues)
     , stream_(stream)
@@ -230,7 +230,7 @@ void SoakDriver::move_somewhere()
     }
 }
 
-bool SoakDriver::click(const char* name, void (Form1::*handler)())
+bool SoakDriver::click(const char* name, void (Form1Names::*handler)())
 {
     const bool sound = module_.sound_on == 1;
     const int before = module_.marbles_left;
@@ -340,15 +340,15 @@ void SoakDriver::toggle_box()
 {
     // The player reaches the four switches only while the panel is open.
     const int n = form_.Frame1.visible ? 1 + stream_.below(5) : 1;
-    static constexpr std::array<std::pair<const char*, void (Form1::*)()>, 6> kHandlers{
-        {{"", nullptr}, {"Check1_Click", &Form1::Check1_Click}, {"Check2_Click", &Form1::Check2_Click},
-            {"Check3_Click", &Form1::Check3_Click}, {"Check4_Click", &Form1::Check4_Click},
-            {"Check5_Click", &Form1::Check5_Click}}};
+    static constexpr std::array<std::pair<const char*, void (Form1Names::*)()>, 6> kHandlers{
+        {{"", nullptr}, {"Check1_Click", &Form1Names::Check1_Click}, {"Check2_Click", &Form1Names::Check2_Click},
+            {"Check3_Click", &Form1Names::Check3_Click}, {"Check4_Click", &Form1Names::Check4_Click},
+            {"Check5_Click", &Form1Names::Check5_Click}}};
     const std::array<Control*, 6> boxes{
         nullptr, &form_.Check1, &form_.Check2, &form_.Check3, &form_.Check4, &form_.Check5};
     Control& box = *boxes[static_cast<std::size_t>(n)];
     const char* name = kHandlers[static_cast<std::size_t>(n)].first;
-    void (Form1::*handler)() = kHandlers[static_cast<std::size_t>(n)].second;
+    void (Form1Names::*handler)() = kHandlers[static_cast<std::size_t>(n)].second;
     run({.handler = name}, [&] {
         box.checked = static_cast<std::int16_t>(1 - box.checked);
         (form_.*handler)();
@@ -364,14 +364,14 @@ void SoakDriver::choose_colour()
         toggle_box();
         return;
     }
-    static constexpr std::array<std::pair<const char*, void (Form1::*)()>, 9> kHandlers{
-        {{"", nullptr}, {"Option1_Click", &Form1::Option1_Click}, {"Option2_Click", &Form1::Option2_Click},
-            {"Option3_Click", &Form1::Option3_Click}, {"Option4_Click", &Form1::Option4_Click},
-            {"Option5_Click", &Form1::Option5_Click}, {"Option6_Click", &Form1::Option6_Click},
-            {"Option7_Click", &Form1::Option7_Click}, {"Option8_Click", &Form1::Option8_Click}}};
+    static constexpr std::array<std::pair<const char*, void (Form1Names::*)()>, 9> kHandlers{
+        {{"", nullptr}, {"Option1_Click", &Form1Names::Option1_Click}, {"Option2_Click", &Form1Names::Option2_Click},
+            {"Option3_Click", &Form1Names::Option3_Click}, {"Option4_Click", &Form1Names::Option4_Click},
+            {"Option5_Click", &Form1Names::Option5_Click}, {"Option6_Click", &Form1Names::Option6_Click},
+            {"Option7_Click", &Form1Names::Option7_Click}, {"Option8_Click", &Form1Names::Option8_Click}}};
     const int n = 1 + stream_.below(8);
     const char* name = kHandlers[static_cast<std::size_t>(n)].first;
-    void (Form1::*handler)() = kHandlers[static_cast<std::size_t>(n)].second;
+    void (Form1Names::*handler)() = kHandlers[static_cast<std::size_t>(n)].second;
     run({.handler = name}, [&] {
         // The group keeps one button selected before the chosen one's handler runs.
         for (int other = 1; other <= 8; ++other)
@@ -531,7 +531,7 @@ void SoakDriver::key()
         cursor(CursorDirection::Down);
         break;
     case KeyCommand::Press:
-        click("press_cursor", &Form1::press_cursor);
+        click("press_cursor", &Form1Names::press_cursor);
         break;
     case KeyCommand::OpenMenu:
         break; // the menu only offers the commands of the other keys
@@ -594,7 +594,7 @@ void SoakDriver::hint()
     expect_cues(cues_, {}, "hint");
     // Enter then makes the suggested jump.
     if (stream_.percent(50)
-        && (!click("press_cursor", &Form1::press_cursor) || module_.board.at(step.to) != Cell::Marble))
+        && (!click("press_cursor", &Form1Names::press_cursor) || module_.board.at(step.to) != Cell::Marble))
         throw SoakFault("Enter after a hint did not make the suggested jump");
 }
 

@@ -81,7 +81,7 @@ private:
     void move(float x, float y);
     void move_into(int cell);
     void move_somewhere();
-    bool click(const char* name = "Form_Click", void (Form1::*handler)() = &Form1::Form_Click);
+    bool click(const char* name = "Form_Click", void (Form1Names::*handler)() = &Form1Names::Form_Click);
     bool report_loaded() const;
     bool report_visible() const;
     void expect_report(bool filled, bool was_visible, std::vector<Cue>& expected);
@@ -100,7 +100,7 @@ private:
     void cursor(CursorDirection direction);
     void hint();
 
-    Form1& form_;
+    Form1Names& form_;
     Module1& module_;
     RecordingCuePlayer& cues_;
     SoakStream& stream_;

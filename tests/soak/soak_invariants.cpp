@@ -51,7 +51,7 @@ std::optional<std::string> cell_code_fault(const Board& board)
 
 } // namespace
 
-std::optional<std::string> display_fault(const Form1& form, const Module1& module)
+std::optional<std::string> display_fault(const Form1Names& form, const Module1& module)
 {
     const int on_board = module.board.marbles();
     if (on_board != module.marbles_left)
@@ -73,7 +73,7 @@ std::optional<std::string> display_fault(const Form1& form, const Module1& modul
     return std::nullopt;
 }
 
-std::optional<std::string> movable_colour_fault(const Form1& form, const Module1& module)
+std::optional<std::string> movable_colour_fault(const Form1Names& form, const Module1& module)
 {
     std::array<bool, kLastGridIndex + 1> movable{};
     for_each_open_jump(
@@ -90,7 +90,7 @@ std::optional<std::string> movable_colour_fault(const Form1& form, const Module1
     return std::nullopt;
 }
 
-std::optional<std::string> settings_fault(const Form1& form, const Module1& module, bool panel_opened)
+std::optional<std::string> settings_fault(const Form1Names& form, const Module1& module, bool panel_opened)
 {
     if (form.Frame1.visible != (form.Check1.checked == 1))
         return std::string("the options panel is ") + (form.Frame1.visible ? "open" : "closed") + " with OPTIONS at "

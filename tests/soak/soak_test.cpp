@@ -35,7 +35,8 @@ TEST(Soak, RandomEventsKeepTheBoardTheCountTheDiscsAndTheSettingsInStep)
     RecordingCuePlayer cues;
     SoakRandom random(seed ^ 0x9E3779B97F4A7C15u);
     int exits = 0;
-    Form1 form(module, cues, random, [&exits] { ++exits; });
+    Form1 window_model(module, cues, random, [&exits] { ++exits; });
+    Form1Names& form = design_names(window_model);
     SoakStream stream(seed);
 
     const auto check = [&](const SoakDriver& driver) {
@@ -47,7 +48,7 @@ TEST(Soak, RandomEventsKeepTheBoardTheCountTheDiscsAndTheSettingsInStep)
         if (fault)
             throw SoakFault(*fault);
     };
-    SoakDriver driver(form, module, cues, stream, exits, check);
+    SoakDriver driver(window_model, module, cues, stream, exits, check);
     // A cue blocks the game while it plays, so the board must already be whole by then.
     cues.while_playing = [&](Cue cue) {
         if (auto fault = display_fault(form, module))

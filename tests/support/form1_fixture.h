@@ -18,7 +18,8 @@ protected:
     RecordingCuePlayer cues;
     ScriptedRandom random;
     int exits = 0;
-    Form1 form{module, cues, random, [this] { ++exits; }};
+    Form1 window_model{module, cues, random, [this] { ++exits; }};
+    Form1Names& form = design_names(window_model); ///< the window by its design's names
 
     /// Runs the load handler and forgets its start cue.
     void load()

@@ -24,7 +24,8 @@ protected:
     RepaintingCuePlayer cues{recorded};
     ScriptedRandom random;
     int exits = 0;
-    Form1 form{module, cues, random, [this] { ++exits; }};
+    Form1 window_model{module, cues, random, [this] { ++exits; }};
+    Form1Names& form = design_names(window_model); ///< the window by its design's names
     std::unique_ptr<Form1Widget> window;
 
     void TearDown() override { window.reset(); }
@@ -32,8 +33,8 @@ protected:
     /// Starts the window as the game does.
     void open()
     {
-        form.Form_Load();
-        window = open_main_window(form, cues);
+        window_model.load();
+        window = open_main_window(window_model, cues);
     }
     /// Starts the window, then forgets the start cue.
     void load()

@@ -10,7 +10,7 @@
 namespace mossaline::testing {
 
 /// Puts marbles on exactly `cells` of the board and draws them, with the count to match.
-inline void put_marbles(Module1& module, Form1& form, std::initializer_list<int> cells)
+inline void put_marbles(Module1& module, Form1Names& form, std::initializer_list<int> cells)
 {
     for (int cell : board_cells())
         module.board.set(cell, Cell::Empty);
@@ -23,7 +23,7 @@ inline void put_marbles(Module1& module, Form1& form, std::initializer_list<int>
 class OptionsFixture : public Form1Fixture {
 protected:
     /// The player toggles a box: the platform flips its state, then its handler runs.
-    void toggle(Control& box, void (Form1::*handler)())
+    void toggle(Control& box, void (Form1Names::*handler)())
     {
         box.checked = box.checked == 1 ? 0 : 1;
         (form.*handler)();
@@ -31,7 +31,7 @@ protected:
     /// Moves the pointer onto a cell and clicks the board there.
     void click(int cell) { click_cell(column_of(cell), row_of(cell)); }
     /// "OPTIONS" pressed, opening or closing the panel.
-    void press_options() { toggle(form.Check1, &Form1::Check1_Click); }
+    void press_options() { toggle(form.Check1, &Form1Names::Check1_Click); }
 
     /// Puts marbles on exactly `cells`, as a game that had got there would.
     void set_position(std::initializer_list<int> cells) { put_marbles(module, form, cells); }

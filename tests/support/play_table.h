@@ -33,7 +33,8 @@ struct PlayTable {
     RecordingCuePlayer cues; ///< every cue played
     ScriptedRandom random; ///< draws for the timers, none unless a test scripts them
     int exits = 0; ///< how often EXIT ended the program
-    Form1 form{module, cues, random, [this] { ++exits; }}; ///< the main window's model
+    Form1 window_model{module, cues, random, [this] { ++exits; }}; ///< the main window's model
+    Form1Names& form = design_names(window_model); ///< the same by its design's names
 
     /// An unloaded window over fresh state; load() starts the game.
     PlayTable() = default;

@@ -11,16 +11,12 @@ probe_tool=${2:?}
 cue_tones=${3:?}
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/../e2e/e2e_session.sh"
+source "$here/../e2e/e2e_cells.sh"
 
 e2e_start_x "${4:?}" 1
 
-readonly BOARD=FFC080 GREY=808080 HOVER=FFFF00
 readonly TITLE=(4200 300)   # Label3 "MOSSALINE": motion over it raises no event of the game
 readonly EXIT=(8527 6067)   # Label1 (8160, 5880, 735, 375)
-
-marble() { echo "marble($1,$2)@$((1807 + 600 * $1)),$((1187 + 600 * $2))=$GREY"; }
-hole() { echo "hole($1,$2)@$((1807 + 600 * $1)),$((1087 + 600 * $2))=$BOARD"; }
-hover_ring() { echo "hover($1,$2)@$((1797 + 600 * $1)),$((880 + 600 * $2))=$HOVER"; }
 
 keys() { # key...
     timeout 10 xdotool key --clearmodifiers --delay 30 "$@" || e2e_fail "xdotool could not press $*"
@@ -28,7 +24,7 @@ keys() { # key...
 
 e2e_start_game "$program" "$cue_tones"
 form1=$(e2e_window Form1)
-e2e_expect "start position" "$form1" "$(marble 4 2)" "$(marble 4 3)" "$(hole 4 4)"
+e2e_expect "start position" "$form1" "$(e2e_marble 4 2)" "$(e2e_marble 4 3)" "$(e2e_hole 4 4)"
 # The pointer rests where it moves nothing, and the keyboard goes to the game's window.
 e2e_move "$form1" "${TITLE[@]}"
 timeout 10 xdotool windowfocus --sync "$form1" || e2e_fail "the window did not take the keyboard"
@@ -37,26 +33,26 @@ expected_cues=(chimeup)
 # --- Down, Down, Enter from the start: (4,2) jumps over (4,3) into the centre.
 keys Down Down Return
 expected_cues+=(gain)
-e2e_expect "Down, Down, Enter made no jump" "$form1" "$(hole 4 2)" "$(hole 4 3)" "$(marble 4 4)" "$(hover_ring 4 4)"
+e2e_expect "Down, Down, Enter made no jump" "$form1" "$(e2e_hole 4 2)" "$(e2e_hole 4 3)" "$(e2e_marble 4 4)" "$(e2e_hover_ring 4 4)"
 # --- Up to (4,0), Space picks it, Down twice and Enter jump it into (4,2).
 keys Up Up Up Up space Down Down Return
 expected_cues+=(normal gain)
-e2e_expect "the second jump by keys" "$form1" "$(hole 4 0)" "$(hole 4 1)" "$(marble 4 2)" "$(hover_ring 4 2)"
+e2e_expect "the second jump by keys" "$form1" "$(e2e_hole 4 0)" "$(e2e_hole 4 1)" "$(e2e_marble 4 2)" "$(e2e_hover_ring 4 2)"
 # --- Both taken back, then made again by the two redo keys.
 keys ctrl+z ctrl+z
 expected_cues+=(loss loss)
-e2e_expect "Ctrl+Z did not take back two jumps" "$form1" "$(marble 4 2)" "$(marble 4 3)" "$(hole 4 4)" "$(marble 4 0)"
+e2e_expect "Ctrl+Z did not take back two jumps" "$form1" "$(e2e_marble 4 2)" "$(e2e_marble 4 3)" "$(e2e_hole 4 4)" "$(e2e_marble 4 0)"
 keys ctrl+shift+z ctrl+y
 expected_cues+=(gain gain)
-e2e_expect "Ctrl+Shift+Z and Ctrl+Y did not redo them" "$form1" "$(hole 4 0)" "$(hole 4 1)" "$(marble 4 2)" \
-    "$(hole 4 3)" "$(marble 4 4)"
+e2e_expect "Ctrl+Shift+Z and Ctrl+Y did not redo them" "$form1" "$(e2e_hole 4 0)" "$(e2e_hole 4 1)" "$(e2e_marble 4 2)" \
+    "$(e2e_hole 4 3)" "$(e2e_marble 4 4)"
 
 # --- The right button makes no move (the cues would show one) and opens the menu, which
 #     takes the next keys: Down, Return choose its first entry, Undo.
-timeout 10 xdotool mousemove --window "$form1" "$(e2e_px 5407)" "$(e2e_px 3487)" click 3 || e2e_fail "no right click"
+timeout 10 xdotool mousemove --window "$form1" "$(e2e_px "$(e2e_cell_x 6)")" "$(e2e_px "$(e2e_cell_y 4)")" click 3 || e2e_fail "no right click"
 keys Down Return
 expected_cues+=(loss)
-e2e_expect "Undo from the menu" "$form1" "$(marble 4 0)" "$(marble 4 1)" "$(hole 4 2)"
+e2e_expect "Undo from the menu" "$form1" "$(e2e_marble 4 0)" "$(e2e_marble 4 1)" "$(e2e_hole 4 2)"
 
 # --- EXIT ends the program.
 e2e_click "$form1" "${EXIT[@]}"

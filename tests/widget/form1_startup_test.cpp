@@ -55,9 +55,9 @@ TEST_F(Form1Startup, TheChimeSoundsOnceBeforeTheWindowIsShown)
     EXPECT_EQ(watch.cue_over_when_shown, true);
     EXPECT_EQ(count_during_cue, "44");
     EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(window->timer2().isActive());
-    EXPECT_EQ(window->timer2().interval(), 1000);
-    EXPECT_FALSE(window->timer1().isActive());
+    EXPECT_TRUE(window->ambient_timer().isActive());
+    EXPECT_EQ(window->ambient_timer().interval(), 1000);
+    EXPECT_FALSE(window->flicker_timer().isActive());
 }
 
 // Fault: the cue player, which outlives the window, bringing a window already gone up to date.

@@ -10,6 +10,7 @@ probe_tool=${2:?}
 cue_tones=${3:?}
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/../e2e/e2e_session.sh"
+source "$here/../e2e/e2e_cells.sh"
 source "$here/../../scripts/pulse-server.sh"
 
 # Wine drops the start of a sound, so every test tone lasts 23 standard lengths (1.2 s); it
@@ -18,8 +19,6 @@ source "$here/../../scripts/pulse-server.sh"
 readonly TONE_LENGTHS=23
 readonly BOARD=FFC080 GREY=808080
 readonly EXIT=(8527 6067) # Label1 (8160, 5880, 735, 375)
-marble() { echo "marble($1,$2)@$((1807 + 600 * $1)),$((1187 + 600 * $2))=$3"; }
-hole() { echo "hole($1,$2)@$((1807 + 600 * $1)),$((1087 + 600 * $2))=$3"; }
 
 e2e_start_x "${4:?}" 1
 pulse_server_start
@@ -55,14 +54,14 @@ game_pid=$!
 
 form1=$(e2e_window Form1)
 e2e_expect "start position under Wine" "$form1" \
-    "$(marble 2 4 $GREY)" "$(marble 4 2 $GREY)" "$(marble 4 6 $GREY)" "$(hole 4 4 $BOARD)"
+    "$(e2e_marble 2 4 $GREY)" "$(e2e_marble 4 2 $GREY)" "$(e2e_marble 4 6 $GREY)" "$(e2e_hole 4 4 $BOARD)"
 e2e_snapshot "$form1" start
 
 # Click the marble, then the hole two beyond it. Clicks are handled in order, so the jump on
 # screen shows both were.
-e2e_click "$form1" $((1807 + 600 * 4)) $((1087 + 600 * 2))
-e2e_click "$form1" $((1807 + 600 * 4)) $((1087 + 600 * 4))
-e2e_expect "the jump is not on screen" "$form1" "$(marble 4 4 $GREY)" "$(hole 4 2 $BOARD)" "$(hole 4 3 $BOARD)"
+e2e_click_cell "$form1" 4 2
+e2e_click_cell "$form1" 4 4
+e2e_expect "the jump is not on screen" "$form1" "$(e2e_marble 4 4 $GREY)" "$(e2e_hole 4 2 $BOARD)" "$(e2e_hole 4 3 $BOARD)"
 e2e_snapshot "$form1" after-jump
 
 e2e_click "$form1" "${EXIT[@]}"
