@@ -1,7 +1,7 @@
 #include "app/desktop_bus.h"
 #include "app/desktop_check.h"
 #include "assets/game_icon.h"
-#include "solver/finish_table.h"
+#include "solver/solver.h"
 #include "sound/awaited_cue_player.h"
 #include "sound/make_cue_player.h"
 #include "sound/sound_folder.h"
@@ -50,7 +50,7 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.mossaline.mossaline"));
 
     // The hint's table of finishes ships beside the program, like the cues.
-    mossaline::solver::FinishTable::look_beside(folder);
+    mossaline::solver::use_finish_table(folder / "mossaline-finishes.bin");
     speaker = server_player.get();
     if (!speaker) {
         // Only now, with no other thread starting: see make_local_cue_player.
