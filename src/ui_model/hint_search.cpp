@@ -88,7 +88,10 @@ void HintSearch::prepare()
     // A search under way builds the tables itself; stopping it would lose the player's answer.
     if (running())
         return;
-    cancel();
+    // A search that has ended may have sent its answer to the window's thread already: that
+    // answer still belongs to the board last asked about, so only the thread is joined.
+    if (worker_.joinable())
+        worker_.join();
     auto request = std::make_shared<Request>();
     request_ = request;
     prepared_ = true;
@@ -135,14 +138,15 @@ void HintSearch::start_worker(const Board& asked, std::function<std::function<vo
     const unsigned generation = generation_;
     worker_ = std::thread([this, request, generation, work = std::move(work)] {
         std::function<void()> deliver = work(*request);
+        // Sent before the search counts as finished, so that whoever sees it finished knows
+        // the answer is on its way.
+        if (!request->cancel)
+            to_window_thread_([this, generation, deliver = std::move(deliver)] {
+                // Asked again, or cancelled, since: this answer belongs to a board gone by.
+                if (generation == generation_)
+                    deliver();
+            });
         request->finished = true;
-        if (request->cancel)
-            return;
-        to_window_thread_([this, generation, deliver = std::move(deliver)] {
-            // Asked again, or cancelled, since: this answer belongs to a board gone by.
-            if (generation == generation_)
-                deliver();
-        });
     });
 }
 
