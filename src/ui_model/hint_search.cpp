@@ -33,6 +33,9 @@ HintSearch::HintSearch(
     , solve_(solve ? std::move(solve) : Solve([this](const Board& board, const solver::Limits& limits) {
         return solver::solve(board, limits, &memory_);
     }))
+    , find_back_([this](const std::vector<Board>& game, const solver::Limits& limits) {
+        return solver::last_winnable(game, limits, &memory_);
+    })
     , quick_(quick)
     , full_(full)
 {
@@ -75,6 +78,12 @@ void HintSearch::set_solver(Solve solve)
 {
     cancel();
     solve_ = std::move(solve);
+}
+
+void HintSearch::set_back_finder(FindBack find)
+{
+    cancel();
+    find_back_ = std::move(find);
 }
 
 void HintSearch::remember(const Board& board, const solver::Answer& answer)
@@ -160,7 +169,7 @@ void HintSearch::ask_back(std::vector<Board> game, BackDone done)
         return last ? std::optional<std::size_t>(boards.size() - 1 - *last) : std::nullopt;
     };
     if (warmed_up_) {
-        if (const auto last = solver::last_winnable(game, {quick_}, &memory_)) {
+        if (const auto last = find_back_(game, {quick_})) {
             done(game.back(), back_from(game, last));
             return;
         }
@@ -169,7 +178,7 @@ void HintSearch::ask_back(std::vector<Board> game, BackDone done)
     start_worker(now,
         [this, game = std::move(game), done = std::move(done), back_from, full = full_](
             const Request& request) -> std::function<void()> {
-            const auto last = solver::last_winnable(game, {full, &request.cancel}, &memory_);
+            const auto last = find_back_(game, {full, &request.cancel});
             return [this, board = game.back(), done, back = back_from(game, last)] {
                 warmed_up_ = true;
                 done(board, back);
