@@ -3,7 +3,9 @@
 // the last winnable board lies 10 jumps back. Per game (one per seed) prints the time of
 // `last_winnable` over 5 runs, each with a game's memory of its own as B's first press has, and
 // their median.
-//   bench_back [--games=5] [--seed=1] [--winning=24] [--after=9] [--runs=5] [--table=FILE]
+// With --fill=N, hints on boards of 32 marbles from random play (3 s each) fill the memory to N
+// dead ends or more before B is timed, as hints on the hard boards of a long game may.
+//   bench_back [--games=5] [--seed=1] [--winning=24] [--after=9] [--runs=5] [--fill=N] [--table=FILE]
 #include "game/jump_scan.h"
 #include "game/move_judge.h"
 #include "solver/solver.h"
@@ -16,10 +18,6 @@
 #include <random>
 #include <string>
 #include <vector>
-
-#ifndef MOSSALINE_BENCH_FINISH_TABLE
-#define MOSSALINE_BENCH_FINISH_TABLE ""
-#endif
 
 using namespace mossaline;
 using Clock = std::chrono::steady_clock;
@@ -37,6 +35,21 @@ std::vector<OpenJump> open_jumps(const Board& board, std::mt19937_64& random)
     for_each_open_jump(board, [&](const OpenJump& jump) { open.push_back(jump); });
     std::shuffle(open.begin(), open.end(), random);
     return open;
+}
+
+// A board of `marbles` marbles from random jumps from the start.
+Board random_board(std::mt19937_64& random, int marbles)
+{
+    Board board;
+    set_start_position(board);
+    while (board.marbles() > marbles) {
+        const std::vector<OpenJump> open = open_jumps(board, random);
+        if (open.empty())
+            set_start_position(board);
+        else
+            apply_jump(board, open.front().from, open.front().to);
+    }
+    return board;
 }
 
 // The first of the open jumps, in random order, after which the solver shows the verdict
@@ -89,6 +102,7 @@ int main(int argc, char** argv)
     int runs = 5;
     unsigned games = 5;
     unsigned first_seed = 1;
+    std::size_t fill = 0;
     std::string table = MOSSALINE_BENCH_FINISH_TABLE;
     for (int i = 1; i < argc; ++i) {
         if (std::strncmp(argv[i], "--winning=", 10) == 0)
@@ -101,6 +115,8 @@ int main(int argc, char** argv)
             games = static_cast<unsigned>(std::strtoul(argv[i] + 8, nullptr, 10));
         else if (std::strncmp(argv[i], "--seed=", 7) == 0)
             first_seed = static_cast<unsigned>(std::strtoul(argv[i] + 7, nullptr, 10));
+        else if (std::strncmp(argv[i], "--fill=", 7) == 0)
+            fill = std::strtoul(argv[i] + 7, nullptr, 10);
         else if (std::strncmp(argv[i], "--table=", 8) == 0)
             table = argv[i] + 8;
     }
@@ -122,6 +138,10 @@ int main(int argc, char** argv)
         std::vector<double> times;
         for (int run = 0; run < runs; ++run) {
             solver::Memory memory;
+            // Hints on hard boards fill the game's memory first, as a long game's may be.
+            std::mt19937_64 walks(seed);
+            while (memory.size() < fill)
+                solver::solve(random_board(walks, 32), {std::chrono::seconds(3)}, &memory);
             const auto begun = Clock::now();
             const auto last = solver::last_winnable(game.boards, {std::chrono::seconds(60)}, &memory);
             const double took = std::chrono::duration<double, std::milli>(Clock::now() - begun).count();

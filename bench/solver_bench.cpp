@@ -21,10 +21,6 @@
 #include <string>
 #include <vector>
 
-#ifndef MOSSALINE_BENCH_FINISH_TABLE
-#define MOSSALINE_BENCH_FINISH_TABLE ""
-#endif
-
 using namespace mossaline;
 using Clock = std::chrono::steady_clock;
 
