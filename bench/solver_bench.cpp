@@ -18,6 +18,7 @@
 #include <cstring>
 #include <map>
 #include <random>
+#include <string>
 #include <vector>
 
 using namespace mossaline;
@@ -97,6 +98,7 @@ int main(int argc, char** argv)
     std::size_t per_count = 200;
     int quick_ms = 100;
     bool random_only = false;
+    std::string table_file = MOSSALINE_BENCH_FINISH_TABLE;
     for (int i = 1; i < argc; ++i) {
         if (std::strncmp(argv[i], "--seed=", 7) == 0)
             seed = static_cast<unsigned>(std::strtoul(argv[i] + 7, nullptr, 10));
@@ -108,6 +110,8 @@ int main(int argc, char** argv)
             quick_ms = std::atoi(argv[i] + 11);
         else if (std::strcmp(argv[i], "--random-only") == 0)
             random_only = true;
+        else if (std::strncmp(argv[i], "--table=", 8) == 0)
+            table_file = argv[i] + 8;
         else if (std::strcmp(argv[i], "--start-only") == 0)
             start_only = true;
         else if (std::strncmp(argv[i], "--counts=", 9) == 0)
@@ -116,6 +120,8 @@ int main(int argc, char** argv)
             per_count = std::strtoul(argv[i] + 12, nullptr, 10);
     }
 
+    if (!table_file.empty())
+        solver::use_finish_table(table_file);
     {
         const auto begun = Clock::now();
         solver::prepare();

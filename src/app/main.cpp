@@ -1,6 +1,6 @@
 #include "app/desktop_check.h"
 #include "assets/game_icon.h"
-#include "solver/finish_table.h"
+#include "solver/solver.h"
 #include "sound/late_cue_player.h"
 #include "sound/make_cue_player.h"
 #include "sound/sound_folder.h"
@@ -54,7 +54,7 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.mossaline.mossaline"));
 
     // The hint's table of finishes ships beside the program, like the cues.
-    mossaline::solver::FinishTable::look_beside(folder);
+    mossaline::solver::use_finish_table(folder / "mossaline-finishes.bin");
     const auto window = mossaline::open_main_window(form, cues, [&] {
         speaker = server_player.get();
         if (!speaker) {

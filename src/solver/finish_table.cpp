@@ -1,33 +1,24 @@
 #include "solver/finish_table.h"
 
 #include "solver/forward_levels.h"
+#include "solver/invariants.h"
 
 #include <algorithm>
 #include <array>
 #include <cstring>
 #include <fstream>
 
-#ifndef MOSSALINE_BUILT_FINISH_TABLE
-#define MOSSALINE_BUILT_FINISH_TABLE ""
-#endif
-
 namespace mossaline::solver {
 namespace {
 
-constexpr std::array<char, 8> kMagic{'M', 'O', 'S', 'S', 'F', 'I', 'N', '1'};
-constexpr char kFileName[] = "mossaline-finishes.bin";
+constexpr std::array<char, 8> kMagic{'M', 'O', 'S', 'S', 'F', 'I', 'N', '2'};
+// Boards reached from the start in up to this many jumps go into the code's fingerprint.
+constexpr int kFingerprintJumps = 5;
 
-std::filesystem::path program_folder()
+std::filesystem::path& named_file()
 {
-    std::error_code error;
-    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::filesystem::path{} : self.parent_path();
-}
-
-std::filesystem::path& named_program_folder()
-{
-    static std::filesystem::path folder;
-    return folder;
+    static std::filesystem::path file;
+    return file;
 }
 
 std::uint64_t fnv1a(const void* data, std::size_t size, std::uint64_t hash)
@@ -38,25 +29,51 @@ std::uint64_t fnv1a(const void* data, std::size_t size, std::uint64_t hash)
     return hash;
 }
 
+constexpr std::uint64_t kFnvStart = 14695981039346656037ull;
+
 } // namespace
 
-void FinishTable::look_beside(std::filesystem::path program_folder)
+void FinishTable::read_from(std::filesystem::path file)
 {
-    named_program_folder() = std::move(program_folder);
+    named_file() = std::move(file);
 }
 
 const FinishTable& FinishTable::get()
 {
-    static const FinishTable made = [] {
-        const std::filesystem::path& named = named_program_folder();
-        for (const std::filesystem::path& file : {named.empty() ? named : named / kFileName,
-                 program_folder() / kFileName, std::filesystem::path(MOSSALINE_BUILT_FINISH_TABLE)})
-            if (!file.empty())
-                if (auto loaded = load(file))
-                    return std::move(*loaded);
-        return build(kBuiltMarbles);
-    }();
+    static const FinishTable made = read_or_build(named_file());
     return made;
+}
+
+FinishTable FinishTable::read_or_build(const std::filesystem::path& file)
+{
+    if (!file.empty())
+        if (auto loaded = load(file))
+            return std::move(*loaded);
+    return build(kBuiltMarbles);
+}
+
+std::uint64_t FinishTable::code_fingerprint()
+{
+    std::uint64_t hash = kFnvStart;
+    const auto add = [&hash](std::int64_t value) { hash = fnv1a(&value, sizeof value, hash); };
+    add(kHoles);
+    for (int h = 0; h < kHoles; ++h)
+        add(cell_of_hole(h));
+    add(kJumpCount);
+    for (const BitJump& j : jumps()) {
+        add(j.from_hole);
+        add(j.over_hole);
+        add(j.to_hole);
+    }
+    add(kLowBits);
+    // The keys of the start and of the boards near it show how `canonical()` picks a class's
+    // key; the sizes show that the enumeration merges exactly the boards equal up to symmetry.
+    for (const std::vector<Bits>& level : boards_after_jumps(kFingerprintJumps)) {
+        add(static_cast<std::int64_t>(level.size()));
+        for (Bits key : level)
+            add(static_cast<std::int64_t>(key));
+    }
+    return hash;
 }
 
 FinishTable::Level FinishTable::level_of(const std::vector<Bits>& sorted_keys)
@@ -73,23 +90,32 @@ FinishTable::Level FinishTable::level_of(const std::vector<Bits>& sorted_keys)
     return level;
 }
 
+FinishTable FinishTable::of_levels(const std::vector<std::vector<Bits>>& levels)
+{
+    FinishTable table;
+    table.levels_.push_back(level_of({}));
+    for (std::size_t k = 1; k < levels.size(); ++k)
+        table.levels_.push_back(level_of(levels[k]));
+    return table;
+}
+
 FinishTable FinishTable::build(int most_marbles)
 {
-    // A board of k marbles finishes in the centre exactly when its complement is reached from
-    // the start in k - 1 jumps; a last marble anywhere else is never needed (see the tests).
+    // Read backwards, a jump is a jump on the complement (marbles and holes swapped), so a board
+    // of k marbles finishes in the centre exactly when its complement is reached from the start
+    // (the complement of a lone marble in the centre) in k - 1 jumps. Why a finish in the centre
+    // is all `finishes()` needs to know is told there.
     const std::vector<std::vector<Bits>> reached = boards_after_jumps(most_marbles - 1);
-    FinishTable table;
-    table.levels_.resize(1);
+    std::vector<std::vector<Bits>> levels(1);
     for (const std::vector<Bits>& level : reached) {
         std::vector<Bits> finishing;
         finishing.reserve(level.size());
         for (Bits board : level)
             finishing.push_back(canonical(kAllHoles & ~board));
         std::sort(finishing.begin(), finishing.end());
-        table.levels_.push_back(level_of(finishing));
+        levels.push_back(std::move(finishing));
     }
-    table.levels_.front() = level_of({});
-    return table;
+    return of_levels(levels);
 }
 
 bool FinishTable::Level::contains(Bits key) const
@@ -100,29 +126,47 @@ bool FinishTable::Level::contains(Bits key) const
     return std::binary_search(first, last, static_cast<std::uint32_t>(key));
 }
 
-bool FinishTable::finishes(Bits board) const
+Finish FinishTable::finishes(Bits board) const
 {
     const int k = marbles_in(board);
     if (k == 1)
-        return true;
-    if (k < 1 || k > most_marbles())
-        return false;
-    return levels_[static_cast<std::size_t>(k)].contains(canonical(board));
+        return Finish::Yes;
+    if (k < 1)
+        return Finish::No;
+    // The table holds the boards that finish with their last marble in the centre. For a board
+    // of the start's class, which every board of a game is (no jump changes the class), that is
+    // every board that finishes at all, from two marbles up:
+    // - A single marble has the class of the start only on the centre and on the four holes
+    //   three away from it along the middle row and column ((column + row) mod 3 and
+    //   (column - row) mod 3 are then the centre's, which fixes column mod 3 and row mod 3).
+    // - A line that ends on one of those four holes, say (4, 1), ends with the one jump that
+    //   lands there: from (4, 3) over (4, 2), the arm being too narrow for any other. Its board
+    //   before holds just those two marbles, so the centre is empty and (4, 2) can jump over
+    //   (4, 3) into it instead: the same line ends in the centre.
+    // A board of another class may finish elsewhere, so the table cannot answer for it.
+    if (k > most_marbles() || position_class(board) != position_class(start_bits()))
+        return Finish::Unknown;
+    return levels_[static_cast<std::size_t>(k)].contains(canonical(board)) ? Finish::Yes : Finish::No;
 }
 
-std::vector<std::uint8_t> FinishTable::line_from(Bits board) const
+std::optional<std::vector<std::uint8_t>> FinishTable::line_from(Bits board) const
 {
     std::vector<std::uint8_t> line;
+    const auto& all = jumps();
+    // Each pass makes one jump or gives up, so this ends after fewer passes than marbles.
     while (marbles_in(board) > 1) {
-        const auto& all = jumps();
-        for (std::size_t i = 0; i < all.size(); ++i) {
+        bool jumped = false;
+        for (std::size_t i = 0; i < all.size() && !jumped; ++i) {
             const BitJump& j = all[i];
-            if ((board & j.from) && (board & j.over) && !(board & j.to) && finishes(board ^ (j.from | j.over | j.to))) {
+            if ((board & j.from) && (board & j.over) && !(board & j.to)
+                && finishes(board ^ (j.from | j.over | j.to)) == Finish::Yes) {
                 line.push_back(static_cast<std::uint8_t>(i));
                 board ^= j.from | j.over | j.to;
-                break;
+                jumped = true;
             }
         }
+        if (!jumped)
+            return std::nullopt;
     }
     return line;
 }
@@ -156,17 +200,18 @@ std::size_t FinishTable::bytes() const
     return n;
 }
 
-// The file: the magic, the highest marble count, then per count from 1 up the number of
+// The file: the magic, the code's fingerprint, the highest marble count, then per count from 1 up the number of
 // boards, the bucket offsets and the stored low bits, and last a checksum of all before it.
-bool FinishTable::save(const std::filesystem::path& file) const
+bool FinishTable::save(const std::filesystem::path& file, std::uint64_t fingerprint) const
 {
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    std::uint64_t hash = 14695981039346656037ull;
+    std::uint64_t hash = kFnvStart;
     const auto put = [&](const void* data, std::size_t size) {
         out.write(static_cast<const char*>(data), static_cast<std::streamsize>(size));
         hash = fnv1a(data, size, hash);
     };
     put(kMagic.data(), kMagic.size());
+    put(&fingerprint, sizeof fingerprint);
     const auto most = static_cast<std::uint32_t>(most_marbles());
     put(&most, sizeof most);
     for (std::size_t k = 1; k < levels_.size(); ++k) {
@@ -185,7 +230,7 @@ std::optional<FinishTable> FinishTable::load(const std::filesystem::path& file)
     std::ifstream in(file, std::ios::binary);
     if (!in)
         return std::nullopt;
-    std::uint64_t hash = 14695981039346656037ull;
+    std::uint64_t hash = kFnvStart;
     const auto get = [&](void* data, std::size_t size) {
         if (!in.read(static_cast<char*>(data), static_cast<std::streamsize>(size)))
             return false;
@@ -193,8 +238,14 @@ std::optional<FinishTable> FinishTable::load(const std::filesystem::path& file)
         return true;
     };
     std::array<char, 8> magic{};
+    std::uint64_t fingerprint = 0;
     std::uint32_t most = 0;
-    if (!get(magic.data(), magic.size()) || magic != kMagic || !get(&most, sizeof most) || most < 1 || most > 20)
+    if (!get(magic.data(), magic.size()) || magic != kMagic || !get(&fingerprint, sizeof fingerprint))
+        return std::nullopt;
+    // Keys made with other holes, jumps or symmetry keys would look up the wrong boards.
+    if (fingerprint != code_fingerprint())
+        return std::nullopt;
+    if (!get(&most, sizeof most) || most < 1 || most > 20)
         return std::nullopt;
     FinishTable table;
     table.levels_.resize(most + 1);

@@ -10,6 +10,13 @@
 
 namespace mossaline::solver {
 
+/// What the table knows about one board.
+enum class Finish {
+    Yes, ///< it can be played down to one marble
+    No, ///< it cannot
+    Unknown, ///< the table does not hold boards like it: more marbles, or another position class
+};
+
 /// Every board of a few marbles that can be played down to one marble, up to symmetry: the
 /// complements of the boards the start reaches in one jump fewer. Built from a forward
 /// enumeration or read from the file its generator writes; only read once made.
@@ -20,25 +27,39 @@ public:
     /// Boards with up to this many marbles are in the table made in place when no file is found.
     static constexpr int kBuiltMarbles = 8;
 
-    /// The table the solver uses: read on first use from the generator's file beside the
-    /// program (or in the build tree), made in place up to kBuiltMarbles when there is none.
+    /// The table the solver uses: read on first use from the file named by `read_from`, made in
+    /// place up to kBuiltMarbles when none was named or it cannot be used.
     static const FinishTable& get();
-    /// Names the program's folder where the platform's own call knows it better; get() looks
-    /// there first. Called before the first get().
-    static void look_beside(std::filesystem::path program_folder);
+    /// Names the file get() reads; called before the first get().
+    static void read_from(std::filesystem::path file);
+    /// The table in `file`, or, when it is missing, damaged or made by other code, the table
+    /// up to kBuiltMarbles made in place.
+    static FinishTable read_or_build(const std::filesystem::path& file);
     /// The table of boards up to `most_marbles` marbles, from the boards the start reaches.
     static FinishTable build(int most_marbles);
-    /// The table in `file`; nothing when it is missing, cut short or not one of ours.
+    /// The table holding `levels[k]`, sorted canonical boards, as the boards of k marbles
+    /// (`levels[0]` is not read).
+    static FinishTable of_levels(const std::vector<std::vector<Bits>>& levels);
+    /// The table in `file`; nothing when it is missing, cut short, damaged, not one of ours or
+    /// made by code that numbers the holes, lists the jumps or picks the key of a class
+    /// otherwise than this code does.
     static std::optional<FinishTable> load(const std::filesystem::path& file);
-    /// Writes the table for `load`; false when the file cannot be written.
-    bool save(const std::filesystem::path& file) const;
+    /// Writes the table for `load`, marked as made by code of `fingerprint`; false when the
+    /// file cannot be written.
+    bool save(const std::filesystem::path& file, std::uint64_t fingerprint = code_fingerprint()) const;
+    /// A digest of everything a stored table's keys depend on: the order of the holes, the
+    /// list of jumps, the key `canonical()` gives the start and the boards near it, and how
+    /// many there are of each count.
+    static std::uint64_t code_fingerprint();
 
     /// Boards of up to this many marbles are in the table.
     int most_marbles() const { return static_cast<int>(levels_.size()) - 1; }
-    /// True when `board`, of the start's class and 1..most_marbles() marbles, can be played down to one marble.
-    bool finishes(Bits board) const;
-    /// A line to one marble from a board for which `finishes` holds, as jump indices.
-    std::vector<std::uint8_t> line_from(Bits board) const;
+    /// Whether `board` can be played down to one marble: known for boards of the start's class
+    /// with up to most_marbles() marbles, and for a single marble.
+    Finish finishes(Bits board) const;
+    /// A line to one marble from a board that finishes, as jump indices; nothing when the
+    /// table is not consistent with itself (a board it says finishes has no jump to another).
+    std::optional<std::vector<std::uint8_t>> line_from(Bits board) const;
     /// The boards of `marbles` marbles held, canonical.
     std::vector<Bits> boards(int marbles) const;
     /// Boards held, over all counts.

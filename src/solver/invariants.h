@@ -26,7 +26,8 @@ const std::vector<Weights>& pagodas();
 /// Every board of the start's class with this many marbles that can finish with one marble
 /// has each pagoda of `pagodas()` at this value or more; as no jump raises a pagoda and every
 /// line to one marble passes through each count, so has every such board with more marbles.
-/// Found by following every board the start reaches in 13 jumps (`make_finish_table --bars`).
+/// Proven by `finishing_board_below_bar` (solver/bar_check.h), which the solver's tests run on
+/// every pagoda, as does `make_finish_table --bars`: a changed weight or bar fails them.
 inline constexpr int kBarMarbles = 14;
 inline constexpr int kPagodaBar = 1;
 

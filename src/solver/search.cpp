@@ -35,6 +35,11 @@ Search::Search(
 {
 }
 
+bool Search::cancelled() const
+{
+    return cancel_ != nullptr && cancel_->load(std::memory_order_relaxed);
+}
+
 bool Search::stopping()
 {
     if (stopped_ || pass_over_)
@@ -43,7 +48,7 @@ bool Search::stopping()
         pass_over_ = true;
     if (nodes_ >= board_limit_)
         stopped_ = true;
-    if (cancel_ != nullptr && cancel_->load(std::memory_order_relaxed))
+    if (cancelled())
         stopped_ = true;
     else if (nodes_ % kClockEvery == 0 && std::chrono::steady_clock::now() >= deadline_)
         stopped_ = true;
@@ -93,11 +98,18 @@ bool Search::one_marble(Bits board)
         return true;
     if (marbles_in(board) <= table_marbles_) {
         // The other end of the search: the table knows every board this small.
-        if (!table_.finishes(board))
+        switch (table_.finishes(board)) {
+        case Finish::Yes:
+            if (const auto rest = table_.line_from(board)) {
+                line_.insert(line_.end(), rest->begin(), rest->end());
+                return true;
+            }
+            break; // a table at odds with itself: search this board as any other
+        case Finish::No:
             return false;
-        const std::vector<std::uint8_t> rest = table_.line_from(board);
-        line_.insert(line_.end(), rest.begin(), rest.end());
-        return true;
+        case Finish::Unknown:
+            break;
+        }
     }
     if (stopping() || possible_last_holes(board) == 0 || (table_marbles_ > 1 && below_pagoda_bars(board)))
         return false;
@@ -158,7 +170,7 @@ int Search::fewest_below(Bits board, std::vector<std::uint8_t>& line)
     std::vector<std::uint8_t> best_tail;
     const auto& all = jumps();
     // Two is the least a board outside the table can leave; past the cap the best so far stands.
-    for (std::size_t i = 0; i < all.size() && fewest > 2 && deepen_left_ > 0; ++i) {
+    for (std::size_t i = 0; i < all.size() && fewest > 2 && deepen_left_ > 0 && !cancelled(); ++i) {
         const BitJump& j = all[i];
         if ((board & j.from) && (board & j.over) && !(board & j.to)) {
             --deepen_left_;

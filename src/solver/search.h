@@ -56,6 +56,7 @@ private:
     bool at_most(Bits board, int marbles);
     void visit(Bits board);
     bool stopping();
+    bool cancelled() const;
     int fewest_below(Bits board, std::vector<std::uint8_t>& line);
 
     Bits root_;

@@ -57,6 +57,11 @@ std::size_t Memory::size() const
     return dead_->size();
 }
 
+void use_finish_table(std::filesystem::path file)
+{
+    FinishTable::read_from(std::move(file));
+}
+
 void prepare()
 {
     FinishTable::get();
@@ -124,6 +129,8 @@ std::optional<std::size_t> last_winnable(const std::vector<Board>& game, const L
     // is a dead end the search of the board before it meets at once.
     const auto deadline = std::chrono::steady_clock::now() + limits.budget;
     for (std::size_t i = game.size(); i-- > 0;) {
+        if (limits.cancel != nullptr && limits.cancel->load(std::memory_order_relaxed))
+            return std::nullopt;
         const Bits bits = bits_of(game[i]);
         if (marbles_in(bits) == 1)
             return i;

@@ -5,6 +5,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstddef>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -56,6 +57,11 @@ private:
     friend class Search;
     std::unique_ptr<BoardSet> dead_;
 };
+
+/// Names the file of the table of finishes that `make_finish_table` writes, which every search
+/// reads on first use; before the first `prepare` or `solve`. Without it, or when the file is
+/// missing, damaged or made by other code, a smaller table is made in place.
+void use_finish_table(std::filesystem::path file);
 
 /// Reads the table of finishes every search uses (made in place when its file is missing) and
 /// builds the other tables, which the first `solve` of a process does otherwise (tens of ms);

@@ -33,6 +33,9 @@ HintSearch::HintSearch(
     , solve_(solve ? std::move(solve) : Solve([this](const Board& board, const solver::Limits& limits) {
         return solver::solve(board, limits, &memory_);
     }))
+    , find_back_([this](const std::vector<Board>& game, const solver::Limits& limits) {
+        return solver::last_winnable(game, limits, &memory_);
+    })
     , quick_(quick)
     , full_(full)
 {
@@ -77,6 +80,12 @@ void HintSearch::set_solver(Solve solve)
     solve_ = std::move(solve);
 }
 
+void HintSearch::set_back_finder(FindBack find)
+{
+    cancel();
+    find_back_ = std::move(find);
+}
+
 void HintSearch::remember(const Board& board, const solver::Answer& answer)
 {
     last_board_ = board;
@@ -88,7 +97,10 @@ void HintSearch::prepare()
     // A search under way builds the tables itself; stopping it would lose the player's answer.
     if (running())
         return;
-    cancel();
+    // A search that has ended may have sent its answer to the window's thread already: that
+    // answer still belongs to the board last asked about, so only the thread is joined.
+    if (worker_.joinable())
+        worker_.join();
     auto request = std::make_shared<Request>();
     request_ = request;
     prepared_ = true;
@@ -135,14 +147,15 @@ void HintSearch::start_worker(const Board& asked, std::function<std::function<vo
     const unsigned generation = generation_;
     worker_ = std::thread([this, request, generation, work = std::move(work)] {
         std::function<void()> deliver = work(*request);
+        // Sent before the search counts as finished, so that whoever sees it finished knows
+        // the answer is on its way.
+        if (!request->cancel)
+            to_window_thread_([this, generation, deliver = std::move(deliver)] {
+                // Asked again, or cancelled, since: this answer belongs to a board gone by.
+                if (generation == generation_)
+                    deliver();
+            });
         request->finished = true;
-        if (request->cancel)
-            return;
-        to_window_thread_([this, generation, deliver = std::move(deliver)] {
-            // Asked again, or cancelled, since: this answer belongs to a board gone by.
-            if (generation == generation_)
-                deliver();
-        });
     });
 }
 
@@ -156,7 +169,7 @@ void HintSearch::ask_back(std::vector<Board> game, BackDone done)
         return last ? std::optional<std::size_t>(boards.size() - 1 - *last) : std::nullopt;
     };
     if (warmed_up_) {
-        if (const auto last = solver::last_winnable(game, {quick_}, &memory_)) {
+        if (const auto last = find_back_(game, {quick_})) {
             done(game.back(), back_from(game, last));
             return;
         }
@@ -165,7 +178,7 @@ void HintSearch::ask_back(std::vector<Board> game, BackDone done)
     start_worker(now,
         [this, game = std::move(game), done = std::move(done), back_from, full = full_](
             const Request& request) -> std::function<void()> {
-            const auto last = solver::last_winnable(game, {full, &request.cancel}, &memory_);
+            const auto last = find_back_(game, {full, &request.cancel});
             return [this, board = game.back(), done, back = back_from(game, last)] {
                 warmed_up_ = true;
                 done(board, back);

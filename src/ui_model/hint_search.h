@@ -29,6 +29,9 @@ public:
     /// taken back to reach the last board of the game that can still finish with one marble:
     /// 0 when this one can, nothing when that is not known in time.
     using BackDone = std::function<void(const Board&, std::optional<std::size_t>)>;
+    /// The search behind `ask_back`: of a game's boards, the index of the last that can still
+    /// finish; the solver's unless a test puts another in.
+    using FindBack = std::function<std::optional<std::size_t>(const std::vector<Board>&, const solver::Limits&)>;
 
     /// `quick` is what the window may spend at once, `full` what the search may take in all.
     /// Without `solve`, the solver's, with a memory that lasts as long as this object.
@@ -55,6 +58,8 @@ public:
     bool running() const { return worker_.joinable() && request_->board && !request_->finished.load(); }
     /// Puts another search in place of the solver's, as tests do.
     void set_solver(Solve solve);
+    /// Puts another search in place of the solver's behind `ask_back`, as tests do.
+    void set_back_finder(FindBack find);
     /// The board of the search under way, if any.
     std::optional<Board> asked() const;
 
@@ -73,6 +78,7 @@ private:
     solver::Memory memory_; // what this game's searches learnt; one search uses it at a time
     ToWindowThread to_window_thread_;
     Solve solve_;
+    FindBack find_back_;
     std::chrono::milliseconds quick_;
     std::chrono::milliseconds full_;
     std::shared_ptr<Request> request_ = std::make_shared<Request>();

@@ -153,6 +153,26 @@ TEST_F(Hint, AnAnswerComesOnlyForTheLastBoardAskedAndNeverAfterCancel)
     EXPECT_TRUE(answered.empty());
 }
 
+TEST_F(Hint, PreparingTheTablesKeepsAnAnswerAlreadySent)
+{
+    // Fault: the tables' preparation, a second after start, dropping an answer already on its
+    // way to the window's thread.
+    search.set_solver([](const Board& board, const solver::Limits&) {
+        return solver::Answer{solver::Verdict::OneMarbleFinish, {{39, 40, 41}}, board.marbles() - 1, true};
+    });
+    Board start;
+    set_start_position(start);
+    std::vector<Board> answered;
+    search.ask(start, [&](const Board& board, const solver::Answer&) { answered.push_back(board); });
+    for (int wait = 0; wait < 1000 && search.running(); ++wait)
+        std::this_thread::sleep_for(5ms);
+    ASSERT_FALSE(search.running());
+    search.prepare();
+    run_posted();
+    ASSERT_EQ(answered.size(), 1u);
+    EXPECT_EQ(answered.front(), start);
+}
+
 TEST(HintNote, LostBoardTellsHowFarBackTheGameCouldStillBeWon)
 {
     // Faults: the count of jumps to take back left out, put after the line, or "1 jumps".

@@ -92,6 +92,34 @@ TEST_F(HintWidget, ASlowAnswerShowsThinkingAndItsNoteStaysInViewUntilTheNextKey)
     EXPECT_FALSE(note.isVisible());
 }
 
+TEST_F(HintWidget, ClicksAreAnsweredWhileBLooksAndEndItsSearch)
+{
+    // Faults: B's search held on the window's thread, so the click waits for it; the search
+    // left running once the board moved on, or its take-back made on the new board.
+    std::atomic<bool> saw_cancel{false};
+    window->session().hint_search().set_back_finder(
+        [&](const std::vector<Board>&, const solver::Limits& limits) -> std::optional<std::size_t> {
+            if (!limits.cancel) // the quick try on the window's thread
+                return std::nullopt;
+            for (int wait = 0; wait < 2000 && !limits.cancel->load(); ++wait)
+                std::this_thread::sleep_for(1ms);
+            saw_cancel = limits.cancel->load();
+            return 1;
+        });
+    pointer().click_cell(4, 4); // the marker's cell 39 jumps into the centre
+    ASSERT_EQ(module.board.at(41), Cell::Marble);
+    key(Qt::Key_B);
+    EXPECT_TRUE(window->session().hint_search().running());
+    pointer().click_cell(4, 0);
+    pointer().click_cell(4, 2); // a second jump, into the hole the first left
+    EXPECT_EQ(module.board.at(39), Cell::Marble);
+    EXPECT_TRUE(saw_cancel);
+    EXPECT_FALSE(window->session().hint_search().running());
+    QTest::qWait(20);
+    EXPECT_EQ(module.board.at(39), Cell::Marble) << "a jump taken back after the board moved on";
+    EXPECT_EQ(module.board.marbles(), 42);
+}
+
 TEST(HintNotePlace, BesideEveryMarbleInsideTheWindowAndClearOfItsHole)
 {
     // Faults: a note cut off at the window's edge, or over the hole the hint points at.

@@ -1,4 +1,5 @@
 #include "solver/bitboard.h"
+#include "solver/board_set.h"
 #include "solver/invariants.h"
 
 #include "game/jump_scan.h"
@@ -60,6 +61,22 @@ TEST(SolverBoard, SymmetriesMapTheCrossOntoItself)
     for (int s = 0; s < kSymmetries; ++s)
         images.insert(transformed(Bits{1} << hole_of_cell(4), s)); // an arm's corner: eight distinct places
     EXPECT_EQ(images.size(), 8u);
+}
+
+// A full set that refused new boards would stop a search learning its dead ends: a game's
+// memory filled by hints on hard boards then made B take seconds instead of milliseconds.
+TEST(SolverBoard, AFullSetForgetsItsOldestBoardsNotItsNewest)
+{
+    BoardSet set(1000);
+    const auto key = [](Bits n) { return n * 7919; };
+    for (Bits n = 0; n < 5000; ++n)
+        set.insert(key(n));
+    EXPECT_LE(set.size(), 1000u);
+    EXPECT_GE(set.size(), 500u);
+    for (Bits n = 4500; n < 5000; ++n)
+        ASSERT_TRUE(set.contains(key(n))) << n;
+    EXPECT_FALSE(set.contains(key(0)));
+    EXPECT_FALSE(set.contains(key(5000)));
 }
 
 // The pruning is only sound if no jump can widen the holes a last marble may stand on.
