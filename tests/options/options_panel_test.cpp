@@ -2,6 +2,7 @@
 #include "options_looks.h"
 
 #include <array>
+#include <functional>
 #include <utility>
 
 namespace mossaline::testing {
@@ -176,7 +177,7 @@ TEST_F(OptionsPanel, EachColourButtonFillsTheBoardDiscWithItsColourAndChangesNot
     press_options();
     for (std::size_t n = 0; n < buttons.size(); ++n) {
         auto expected = painted_looks(form.window);
-        (form.*buttons[n].first)();
+        std::invoke(buttons[n].first, form);
         for (PaintedLook& look : expected)
             if (look.name == "Shape1")
                 look.fill = buttons[n].second;

@@ -4,6 +4,7 @@
 
 #include "game/grid.h"
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 
@@ -26,7 +27,7 @@ protected:
     void toggle(Control& box, void (Form1Names::*handler)())
     {
         box.checked = box.checked == 1 ? 0 : 1;
-        (form.*handler)();
+        std::invoke(handler, form);
     }
     /// Moves the pointer onto a cell and clicks the board there.
     void click(int cell) { click_cell(column_of(cell), row_of(cell)); }
