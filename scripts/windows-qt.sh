@@ -23,6 +23,8 @@ options=(
   # Plug-ins the zip never ships: Direct2D (a second copy of the windows platform), the vista
   # style (the game draws with Fusion) and the image formats besides PNG.
   -DFEATURE_direct2d=OFF -DFEATURE_style_windowsvista=OFF
+  # (Qt builds the DirectWrite 3 font database only with Direct2D, but links to it without.)
+  -DFEATURE_directwrite3=OFF
   -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_ico=OFF
   # Widgets, dialogs and document formats no window of ours shows or writes.
   -DFEATURE_graphicsview=OFF -DFEATURE_mdiarea=OFF -DFEATURE_calendarwidget=OFF
