@@ -5,7 +5,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
-command -v clang-format >/dev/null || { echo "check-format: clang-format is not installed (scripts/install-deps.sh)" >&2; exit 1; }
+command -v clang-format >/dev/null || { echo "check-format: clang-format is not installed (scripts/install-deps.sh test)" >&2; exit 1; }
 
 fix=0
 [ "${1:-}" = "--fix" ] && fix=1

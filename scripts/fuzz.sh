@@ -9,7 +9,7 @@ build=${MOSSALINE_FUZZ_BUILD_DIR:-$root/build-fuzz}
 committed=$root/fuzz/corpus/cue_file
 found=$build/corpus/cue_file   # grows with every run; the committed corpus is only read
 
-"$root/scripts/install-deps.sh"
+"$root/scripts/install-deps.sh" play fuzz
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
   -DMOSSALINE_FUZZ=ON -DMOSSALINE_TESTS=OFF >/dev/null
 cmake --build "$build" --target cue_file_fuzzer

@@ -1,8 +1,20 @@
 #!/usr/bin/env bash
-# Installs the Debian packages listed in debian-packages.txt that are missing.
+# Installs the missing Debian packages of the groups named in debian-packages.txt (play, test,
+# fuzz, bench, windows); with no group named, of every group.
+# Usage: install-deps.sh [GROUP...]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-mapfile -t wanted < <(grep -v -e '^#' -e '^\s*$' "$here/debian-packages.txt")
+list=$here/debian-packages.txt
+mapfile -t known < <(sed -n 's/^\[\(.*\)\]$/\1/p' "$list")
+groups=("$@")
+((${#groups[@]})) || groups=("${known[@]}")
+for group in "${groups[@]}"; do
+  [[ " ${known[*]} " == *" $group "* ]] || { echo "install-deps: no group '$group' in $list (${known[*]})" >&2; exit 2; }
+done
+mapfile -t wanted < <(awk -v groups=" ${groups[*]} " '
+  /^\[.*\]$/ { group = substr($0, 2, length($0) - 2); next }
+  /^#/ || /^[[:space:]]*$/ { next }
+  index(groups, " " group " ") && !seen[$1]++ { print $1 }' "$list")
 missing=()
 for package in "${wanted[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")

@@ -8,7 +8,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${MOSSALINE_SANITIZE_BUILD_DIR:-$root/build-sanitize}
 
-"$root/scripts/install-deps.sh"
+"$root/scripts/install-deps.sh" play test
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DMOSSALINE_TESTS=ON -DMOSSALINE_SANITIZE=ON >/dev/null
 cmake --build "$build" -j "$(nproc)" --target soak_tests

@@ -7,7 +7,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${MOSSALINE_SANITIZE_BUILD_DIR:-$root/build-sanitize}
 jobs=$(nproc)
 
-"$root/scripts/install-deps.sh"
+"$root/scripts/install-deps.sh" play test
 # The sound tests play to a real sound server: test.sh's, or one of this run's own.
 if [[ -z ${PULSE_SERVER:-} ]]; then
   source "$root/scripts/pulse-server.sh"

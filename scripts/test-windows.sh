@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# Builds the Windows zip and tests it under Wine: the suites that need no display server or
-# sound server, cross-built and run under Wine (widget tests on Qt's offscreen platform); the
-# zip's contents against the import tables; and the unzipped program played under Wine on Xvfb
-# with its cues heard at a private PulseAudio.
+# Builds the Windows zip and installer and tests them under Wine: the suites that need no display
+# server or sound server, cross-built and run under Wine (widget tests on Qt's offscreen
+# platform); the zip's contents against the import tables; the unzipped program played under
+# Wine on Xvfb with its cues heard at a private PulseAudio; and the installer, installed,
+# played from its Start-menu entry and uninstalled.
 set -euo pipefail
 source "$(dirname "$0")/windows-env.sh"
 "$root/scripts/build-windows.sh"
 zip=$(ls -t "$out"/mossaline-*-win64.zip | head -n 1)
+setup=${zip%.zip}-setup.exe
 
 # GoogleTest for MinGW, from Debian's own googletest source, built once beside Qt.
 gtest=$(dirname "$qt")/googletest-mingw
@@ -39,7 +41,11 @@ cmake --build "$tests"
 wineserver -p 2>/dev/null || true  # already running: fine
 trap 'wineserver -k 2>/dev/null || true' EXIT
 wine cmd /c exit </dev/null >/dev/null 2>&1
-QT_QPA_PLATFORM=offscreen ctest --test-dir "$tests" --output-on-failure -j "$(nproc)"
+# Four widget tests hold Debian's look: a reference image and text widths drawn with its fonts,
+# and an image plug-in to do without (the Windows Qt has none). Under Wine, Qt's offscreen
+# platform draws text with other fonts, so they run on Debian only.
+readonly DEBIAN_LOOK='^(Form1Render\.MatchesTheReferenceImage|ResultLook\.CloseFaceIsTheWindowColour|Form1Startup\.ThePicturesAndTheIconAreReadWithoutTheImagePlugins|OptionsWidget\.ThePanelShowsEveryCaptionWholeOnItsBlackBackground)(\.scale2)?$'
+QT_QPA_PLATFORM=offscreen ctest --test-dir "$tests" --output-on-failure -j "$(nproc)" -E "$DEBIAN_LOOK"
 
 bash "$root/tests/windows/package_contents_test.sh" "$zip"
 
@@ -48,3 +54,4 @@ cmake --build "$out/host" --target e2e_window_probe e2e_cue_tones >/dev/null
 probe=$(find "$out/host" -type f -name e2e_window_probe -perm -u+x | head -n 1)
 tones=$(find "$out/host" -type f -name e2e_cue_tones -perm -u+x | head -n 1)
 bash "$root/tests/windows/wine_play_test.sh" "$zip" "$probe" "$tones" "$out/artifacts-wine-play"
+bash "$root/tests/windows/wine_installer_test.sh" "$setup" "$zip" "$probe" "$out/artifacts-wine-installer"

@@ -3,7 +3,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${MOSSALINE_BUILD_DIR:-$root/build}
-"$root/scripts/install-deps.sh"
+"$root/scripts/install-deps.sh" play test
 # One style for all of src/ and tests/, checked before anything is built.
 "$root/scripts/check-format.sh"
 # A sound server of the suite's own, so the cue player is tested against a real one.

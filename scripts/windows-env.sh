@@ -3,7 +3,7 @@
 # Sets: root, out (build-windows/), qt (the Windows Qt's prefix).
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 out=${MOSSALINE_WINDOWS_BUILD_DIR:-$root/build-windows}
-"$root/scripts/install-deps.sh"
+"$root/scripts/install-deps.sh" play test windows
 qt=$("$root/scripts/windows-qt.sh")
 mkdir -p "$out"
 

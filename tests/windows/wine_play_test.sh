@@ -10,15 +10,13 @@ probe_tool=${2:?}
 cue_tones=${3:?}
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/../e2e/e2e_session.sh"
-source "$here/../e2e/e2e_cells.sh"
 source "$here/../../scripts/pulse-server.sh"
+source "$here/wine_jump.sh"
 
 # Wine drops the start of a sound, so every test tone lasts 23 standard lengths (1.2 s); it
 # may also leave a gap inside one, which reads as the same cue twice, so repeats are merged
 # (no two cues due in a row are the same).
 readonly TONE_LENGTHS=23
-readonly BOARD=FFC080 GREY=808080
-readonly EXIT=(8527 6067) # Label1 (8160, 5880, 735, 375)
 
 e2e_start_x "${4:?}" 1
 pulse_server_start
@@ -52,20 +50,7 @@ recorder_pid=$!
     >"$artifacts/game.log" 2>&1 &
 game_pid=$!
 
-form1=$(e2e_window Form1)
-e2e_expect "start position under Wine" "$form1" \
-    "$(e2e_marble 2 4 $GREY)" "$(e2e_marble 4 2 $GREY)" "$(e2e_marble 4 6 $GREY)" "$(e2e_hole 4 4 $BOARD)"
-e2e_snapshot "$form1" start
-
-# Click the marble, then the hole two beyond it. Clicks are handled in order, so the jump on
-# screen shows both were.
-e2e_click_cell "$form1" 4 2
-e2e_click_cell "$form1" 4 4
-e2e_expect "the jump is not on screen" "$form1" "$(e2e_marble 4 4 $GREY)" "$(e2e_hole 4 2 $BOARD)" "$(e2e_hole 4 3 $BOARD)"
-e2e_snapshot "$form1" after-jump
-
-e2e_click "$form1" "${EXIT[@]}"
-e2e_expect_exit "EXIT under Wine"
+wine_play_jump "under Wine"
 sleep 0.2
 kill -INT "$recorder_pid" 2>/dev/null || true
 wait "$recorder_pid" 2>/dev/null || true
