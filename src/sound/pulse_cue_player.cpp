@@ -40,24 +40,17 @@ constexpr milliseconds kDozeStep{250};
 // missing one refuses at once, and only a hung one takes the whole limit.
 constexpr milliseconds kLeastRetryLimit{100};
 
-// A cue's end is first estimated as soon as it is sent, before the server has
-// started it; this long before that estimate it is asked again.
-constexpr milliseconds kRecheckBefore{30};
+// A cue is heard this long after its own length, or a little less, when the sink
+// is not far ahead: the first look at the server's figure comes then, and the
+// figure mostly finds nothing left to wait for (it found 0.1 to 1.6 ms left after
+// the length itself, each a wake-up of its own).
+constexpr milliseconds kHeardAfterLength{3};
 
 // A sink runs at up to two seconds of latency when no client asks for less; a cue that has not
 // drained that long after its end never will, and its stream is let go of all the same.
 constexpr milliseconds kLongestSinkLatency{2500};
 
-struct StreamRelease {
-    void operator()(pa_stream* stream) const
-    {
-        if (PA_STREAM_IS_GOOD(pulse().stream_get_state(stream))) {
-            pulse().stream_disconnect(stream);
-        }
-        pulse().stream_unref(stream);
-    }
-};
-using StreamHandle = std::unique_ptr<pa_stream, StreamRelease>;
+using StreamHandle = std::unique_ptr<pa_stream, PulseCuePlayer::StreamRelease>;
 
 struct OperationRelease {
     void operator()(pa_operation* operation) const { pulse().operation_unref(operation); }
@@ -74,19 +67,24 @@ microseconds frames_to_time(std::size_t frames, int rate)
     return microseconds(static_cast<std::int64_t>(frames) * 1'000'000 / rate);
 }
 
-// When the last sample written will have been heard, by the server's own figure.
-std::optional<Clock::time_point> heard_by(pa_stream* stream, PulseConnection& connection, Clock::time_point deadline)
+// When the last sample written is heard, by the server's last figure: what the sink had still
+// to read then, and its latency, counted from when the figure was current. libpulse's own
+// estimate does not move on from a figure taken as the stream was uncorked.
+std::optional<Clock::time_point> heard_by(pa_stream* stream)
 {
-    const OperationHandle update(pulse().stream_update_timing_info(stream, nullptr, nullptr));
-    if (!update || !connection.run_until([&update] { return finished(update.get()); }, deadline)) {
+    const pa_timing_info* figure = pulse().stream_get_timing_info(stream);
+    if (figure == nullptr || figure->write_index_corrupt != 0) {
         return std::nullopt;
     }
-    pa_usec_t latency = 0;
-    int negative = 0;
-    if (pulse().stream_get_latency(stream, &latency, &negative) < 0) {
-        return std::nullopt;
-    }
-    return Clock::now() + microseconds(negative != 0 ? 0 : latency);
+    const std::int64_t bytes_left = std::max<std::int64_t>(0, figure->write_index - figure->read_index);
+    const auto frame_bytes = static_cast<std::int64_t>(sizeof(std::int16_t)) * PulseCuePlayer::kFormat.channels;
+    const microseconds left
+        = frames_to_time(static_cast<std::size_t>(bytes_left / frame_bytes), PulseCuePlayer::kFormat.sample_rate)
+        + microseconds(figure->sink_usec);
+    const auto taken = std::chrono::system_clock::time_point(
+        std::chrono::seconds(figure->timestamp.tv_sec) + microseconds(figure->timestamp.tv_usec));
+    const auto age = std::chrono::duration_cast<microseconds>(std::chrono::system_clock::now() - taken);
+    return Clock::now() + left - std::clamp(age, microseconds(0), left);
 }
 
 bool stream_good(pa_stream* stream)
@@ -95,6 +93,14 @@ bool stream_good(pa_stream* stream)
 }
 
 } // namespace
+
+void PulseCuePlayer::StreamRelease::operator()(pa_stream* stream) const
+{
+    if (PA_STREAM_IS_GOOD(pulse().stream_get_state(stream))) {
+        pulse().stream_disconnect(stream);
+    }
+    pulse().stream_unref(stream);
+}
 
 struct PulseCuePlayer::DrainingCue {
     StreamHandle stream;
@@ -152,6 +158,7 @@ void PulseCuePlayer::let_go_once_drained()
 void PulseCuePlayer::drop_connection()
 {
     draining_.reset();
+    next_.reset();
     connection_.reset();
 }
 
@@ -197,32 +204,47 @@ bool PulseCuePlayer::reach_server(milliseconds limit)
     return connection_ != nullptr;
 }
 
-// A stream lives for one cue only, until the server has drained it, which may
-// be after the cue is heard: it is let go of then if it has, else at the start
-// of the next cue or when the player settles. Between cues the game holds
-// nothing that wakes.
-void PulseCuePlayer::play_samples(std::span<const std::int16_t> samples)
+// The next cue's stream is asked for as a cue ends, and is there when that cue
+// comes, so no cue waits on a round trip before it sounds. It asks for the short
+// latency from the start, as the cue needs it then (one that asked only with its
+// samples was heard 100 to 200 ms after them, by the server's figure); corked
+// until then, it does not keep a desktop's sink from suspending when idle.
+void PulseCuePlayer::ask_for_next_stream()
 {
-    const Clock::time_point start = Clock::now();
-    const Clock::time_point set_up_by = start + kSetUpLimit;
     const pa_sample_spec format{
         PA_SAMPLE_S16NE, static_cast<std::uint32_t>(kFormat.sample_rate), static_cast<std::uint8_t>(kFormat.channels)};
-    StreamHandle stream(pulse().stream_new(connection_->context(), "cue", &format, nullptr));
-    if (!stream) {
-        return;
-    }
+    next_.reset(pulse().stream_new(connection_->context(), "cue", &format, nullptr));
     pa_buffer_attr buffer{};
     buffer.maxlength = static_cast<std::uint32_t>(-1);
-    buffer.tlength = static_cast<std::uint32_t>(pulse().usec_to_bytes(microseconds(kTargetLatency).count(), &format));
+    buffer.tlength = static_cast<std::uint32_t>(kFormat.sample_rate * kFormat.channels
+        * static_cast<int>(sizeof(std::int16_t)) * kTargetLatency.count() / 1000);
     buffer.prebuf = static_cast<std::uint32_t>(-1);
     buffer.minreq = static_cast<std::uint32_t>(-1);
     buffer.fragsize = static_cast<std::uint32_t>(-1);
-    const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_ADJUST_LATENCY | PA_STREAM_INTERPOLATE_TIMING);
-    if (pulse().stream_connect_playback(stream.get(), nullptr, &buffer, flags, nullptr, nullptr) < 0) {
+    const auto flags = static_cast<pa_stream_flags_t>(
+        PA_STREAM_ADJUST_LATENCY | PA_STREAM_INTERPOLATE_TIMING | PA_STREAM_START_CORKED);
+    if (next_ && pulse().stream_connect_playback(next_.get(), nullptr, &buffer, flags, nullptr, nullptr) < 0) {
+        next_.reset();
+    }
+}
+
+// A stream lives for one cue only, until the server has drained it, which may
+// be after the cue is heard: it is let go of then if it has, else at the start
+// of the next cue or when the player settles. Between cues the game holds
+// nothing that wakes, and a lone cue wakes it once, at its end.
+void PulseCuePlayer::play_samples(std::span<const std::int16_t> samples)
+{
+    const Clock::time_point start = Clock::now();
+    if (!next_) {
+        ask_for_next_stream();
+    }
+    StreamHandle stream = std::move(next_);
+    if (!stream) {
         return;
     }
     pa_stream* const raw = stream.get();
-    if (!connection_->run_until([raw] { return pulse().stream_get_state(raw) != PA_STREAM_CREATING; }, set_up_by)
+    if (!connection_->run_until(
+            [raw] { return pulse().stream_get_state(raw) != PA_STREAM_CREATING; }, start + kSetUpLimit)
         || pulse().stream_get_state(raw) != PA_STREAM_READY) {
         return;
     }
@@ -232,15 +254,22 @@ void PulseCuePlayer::play_samples(std::span<const std::int16_t> samples)
     if (on_written_) {
         on_written_();
     }
+    const OperationHandle uncork(pulse().stream_cork(raw, 0, nullptr, nullptr));
     // A cue shorter than the prebuffer would otherwise wait for more samples.
     const OperationHandle trigger(pulse().stream_trigger(raw, nullptr, nullptr));
     OperationHandle drain(pulse().stream_drain(raw, nullptr, nullptr));
+    // The server's figure of when the last sample is heard, asked for now and read once the cue's
+    // own length has passed, when the answer is long there.
+    const OperationHandle timing(pulse().stream_update_timing_info(raw, nullptr, nullptr));
+    ask_for_next_stream();
+    connection_->still_there();
     const auto length
         = frames_to_time(samples.size() / static_cast<std::size_t>(kFormat.channels), kFormat.sample_rate);
-    Clock::time_point end = heard_by(raw, *connection_, set_up_by).value_or(start + length);
-    if (end - Clock::now() > 2 * kRecheckBefore) {
-        connection_->doze_until([raw] { return !stream_good(raw); }, end - kRecheckBefore, kDozeStep);
-        end = heard_by(raw, *connection_, end).value_or(end);
+    Clock::time_point end = start + length + kHeardAfterLength;
+    connection_->doze_until([raw] { return !stream_good(raw); }, end, kDozeStep);
+    pa_operation* const timing_asked = timing.get();
+    if (connection_->run_until([timing_asked] { return finished(timing_asked); }, Clock::now() + kSetUpLimit)) {
+        end = heard_by(raw).value_or(end);
     }
     connection_->doze_until([raw] { return !stream_good(raw); }, end, kDozeStep);
     if (stream_good(raw)) {
@@ -248,7 +277,6 @@ void PulseCuePlayer::play_samples(std::span<const std::int16_t> samples)
             DrainingCue{std::move(stream), std::move(drain), end + kLongestSinkLatency});
         if (finished(draining_->drain.get())) {
             let_go_once_drained();
-            connection_->flush(Clock::now() + kTargetLatency);
         }
     }
 }

@@ -55,10 +55,16 @@ public:
      * kRetryInterval, never for longer than the cue would have played) and is skipped while it does not answer. */
     bool connected() const;
 
+    /** Disconnects and frees a stream. */
+    struct StreamRelease {
+        void operator()(pa_stream* stream) const;
+    };
+
 private:
     struct DrainingCue;
 
     void play_samples(std::span<const std::int16_t> samples);
+    void ask_for_next_stream();
     void let_go_once_drained();
     void drop_connection();
     bool retry_due() const;
@@ -68,6 +74,8 @@ private:
     std::unique_ptr<PulseConnection> connection_;
     // The last cue, until the server has drained it. After the connection, so that it goes first.
     std::unique_ptr<DrainingCue> draining_;
+    // The stream the next cue plays through, asked for as the last one ended.
+    std::unique_ptr<pa_stream, StreamRelease> next_;
     WrittenHook on_written_;
     RetryClock retry_clock_;
     std::chrono::steady_clock::time_point next_retry_{};

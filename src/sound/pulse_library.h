@@ -13,7 +13,6 @@ namespace mossaline {
  * server, which the game does beside its own start-up, not before `main` as a linked library would be. */
 struct PulseLibrary {
     decltype(&pa_strerror) strerror;
-    decltype(&pa_usec_to_bytes) usec_to_bytes;
     decltype(&pa_mainloop_new) mainloop_new;
     decltype(&pa_mainloop_free) mainloop_free;
     decltype(&pa_mainloop_get_api) mainloop_get_api;
@@ -35,9 +34,10 @@ struct PulseLibrary {
     decltype(&pa_stream_get_state) stream_get_state;
     decltype(&pa_stream_write) stream_write;
     decltype(&pa_stream_trigger) stream_trigger;
+    decltype(&pa_stream_cork) stream_cork;
     decltype(&pa_stream_drain) stream_drain;
     decltype(&pa_stream_update_timing_info) stream_update_timing_info;
-    decltype(&pa_stream_get_latency) stream_get_latency;
+    decltype(&pa_stream_get_timing_info) stream_get_timing_info;
     decltype(&pa_operation_unref) operation_unref;
     decltype(&pa_operation_get_state) operation_get_state;
 };
