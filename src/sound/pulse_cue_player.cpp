@@ -106,6 +106,8 @@ struct PulseCuePlayer::DrainingCue {
     StreamHandle stream;
     OperationHandle drain;
     Clock::time_point give_up;
+
+    bool drained() const { return finished(drain.get()) || !stream_good(stream.get()); }
 };
 
 PulseCuePlayer::PulseCuePlayer(std::filesystem::path sound_folder, std::unique_ptr<PulseConnection> connection,
@@ -133,31 +135,31 @@ PulseCuePlayer::~PulseCuePlayer()
     settle();
 }
 
+// Every cue has been heard by the time play() returned; a stream whose drain the
+// server has not answered yet is corked, and would only be waited on until its give-up
+// time. What is left is to send what is queued before the process ends.
 void PulseCuePlayer::settle()
 {
-    if (connection_ && draining_) {
-        let_go_once_drained();
+    if (connection_) {
+        draining_.clear();
         connection_->flush(Clock::now() + kTargetLatency);
     }
 }
 
 // A stream taken away before the server has drained it takes with it whatever of it the sink
-// had rendered ahead and can still rewind: a cue whose end the server's figure put too soon
-// would be cut, or lost whole, and the next would sound over it.
-void PulseCuePlayer::let_go_once_drained()
+// had rendered ahead and can still rewind, and the cue is cut or lost whole. The game does not
+// wait for the answer (an idle sink gives it up to two seconds after the cue is heard): a
+// stream is let go of at the first cue after its answer came.
+void PulseCuePlayer::let_go_of_drained()
 {
-    if (!draining_) {
-        return;
-    }
-    pa_operation* const drain = draining_->drain.get();
-    pa_stream* const stream = draining_->stream.get();
-    connection_->run_until([drain, stream] { return finished(drain) || !stream_good(stream); }, draining_->give_up);
-    draining_.reset();
+    const Clock::time_point now = Clock::now();
+    std::erase_if(
+        draining_, [now](const std::unique_ptr<DrainingCue>& cue) { return cue->drained() || now >= cue->give_up; });
 }
 
 void PulseCuePlayer::drop_connection()
 {
-    draining_.reset();
+    draining_.clear();
     next_.reset();
     connection_.reset();
 }
@@ -175,7 +177,7 @@ void PulseCuePlayer::play(Cue cue)
         drop_connection();
     }
     if (connection_) {
-        let_go_once_drained();
+        let_go_of_drained();
     }
     if (!connection_ && !retry_due()) {
         return;
@@ -273,10 +275,14 @@ void PulseCuePlayer::play_samples(std::span<const std::int16_t> samples)
     }
     connection_->doze_until([raw] { return !stream_good(raw); }, end, kDozeStep);
     if (stream_good(raw)) {
-        draining_ = std::make_unique<DrainingCue>(
+        auto cue = std::make_unique<DrainingCue>(
             DrainingCue{std::move(stream), std::move(drain), end + kLongestSinkLatency});
-        if (finished(draining_->drain.get())) {
-            let_go_once_drained();
+        if (!cue->drained()) {
+            // Heard, by the figure, but not yet drained: corked, it neither keeps a
+            // desktop's sink from suspending nor is taken away.
+            pulse().operation_unref(pulse().stream_cork(raw, 1, nullptr, nullptr));
+            connection_->still_there();
+            draining_.push_back(std::move(cue));
         }
     }
 }

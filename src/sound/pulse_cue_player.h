@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <span>
+#include <vector>
 
 #include "sound/cue_player.h"
 #include "sound/pcm_format.h"
@@ -48,7 +49,7 @@ public:
     /** Plays the cue's file, or the default tone if the file is unusable, until its last sample is heard. */
     void play(Cue cue) override;
 
-    /** Waits until the server has drained the last cue's stream, at most until long after it should have. */
+    /** Lets go of every stream and sends what is still queued for the server. */
     void settle() override;
 
     /** True while the server is there. Once it has gone, a cue tries to reach it again (no more often than
@@ -65,7 +66,7 @@ private:
 
     void play_samples(std::span<const std::int16_t> samples);
     void ask_for_next_stream();
-    void let_go_once_drained();
+    void let_go_of_drained();
     void drop_connection();
     bool retry_due() const;
     bool reach_server(std::chrono::milliseconds limit);
@@ -73,7 +74,7 @@ private:
     std::filesystem::path folder_;
     std::unique_ptr<PulseConnection> connection_;
     // The last cue, until the server has drained it. After the connection, so that it goes first.
-    std::unique_ptr<DrainingCue> draining_;
+    std::vector<std::unique_ptr<DrainingCue>> draining_;
     // The stream the next cue plays through, asked for as the last one ended.
     std::unique_ptr<pa_stream, StreamRelease> next_;
     WrittenHook on_written_;

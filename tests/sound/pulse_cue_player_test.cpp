@@ -17,6 +17,7 @@
 #include "own_pulse_server.h"
 #include "scoped_env.h"
 #include "scratch_folder.h"
+#include "server_streams.h"
 #include "sound/cue_decoder.h"
 #include "sound/late_cue_player.h"
 #include "sound/make_cue_player.h"
@@ -149,6 +150,23 @@ TEST(PulseCuePlayerTest, NothingWakesWhileNoCuePlays)
     const long woke = process_switches() - before;
     EXPECT_LE(woke, 3 * kSeconds) << "context switches over " << kSeconds << " s with no cue playing";
     EXPECT_TRUE(player->connected());
+}
+
+// Between cues every stream of the game at the server is corked: one left playing, even
+// silence, keeps a desktop's sink from suspending for as long as the game sits idle.
+TEST(PulseCuePlayerTest, BetweenCuesEveryStreamOfTheGameIsCorked)
+{
+    SKIP_WITHOUT_SERVER();
+    auto player = PulseCuePlayer::connect(kGenerated, kConnectLimit);
+    ASSERT_TRUE(player);
+    for (Cue cue : {Cue::Gain, Cue::Normal, Cue::Loss}) {
+        player->play(cue);
+        const auto corked = test::streams_corked("MOSSALINE");
+        ASSERT_TRUE(corked) << "the server could not be asked";
+        EXPECT_FALSE(corked->empty()) << "no stream ready for the next cue";
+        EXPECT_EQ(std::count(corked->begin(), corked->end(), false), 0)
+            << "streams left playing after " << cue_file_name(cue);
+    }
 }
 
 // A server of this test's own, killed while a long cue plays: play() must
