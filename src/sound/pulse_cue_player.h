@@ -17,7 +17,8 @@ namespace mossaline {
 
 class PulseConnection;
 
-/** Plays cue files from a folder straight to a PulseAudio or PipeWire server, one short-lived stream per cue. */
+/** Plays cue files from a folder straight to a PulseAudio or PipeWire server, one stream per cue, each asked for as
+ * the cue before it ended. */
 class PulseCuePlayer final : public CuePlayer {
 public:
     /** The format every cue is converted to and sent in. */
@@ -73,7 +74,7 @@ private:
 
     std::filesystem::path folder_;
     std::unique_ptr<PulseConnection> connection_;
-    // The last cue, until the server has drained it. After the connection, so that it goes first.
+    // Cues heard but not yet drained by the server. After the connection, so that they go first.
     std::vector<std::unique_ptr<DrainingCue>> draining_;
     // The stream the next cue plays through, asked for as the last one ended.
     std::unique_ptr<pa_stream, StreamRelease> next_;
