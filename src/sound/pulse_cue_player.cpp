@@ -69,11 +69,13 @@ microseconds frames_to_time(std::size_t frames, int rate)
 
 // When the last sample written is heard, by the server's last figure: what the sink had still
 // to read then, and its latency, counted from when the figure was current. libpulse's own
-// estimate does not move on from a figure taken as the stream was uncorked.
+// estimate does not move on from a figure taken as the stream was uncorked. Nothing while the
+// sink has not started on the stream: one that had rendered far ahead before the stream came
+// gives no figure to trust until it has played that out.
 std::optional<Clock::time_point> heard_by(pa_stream* stream)
 {
     const pa_timing_info* figure = pulse().stream_get_timing_info(stream);
-    if (figure == nullptr || figure->write_index_corrupt != 0) {
+    if (figure == nullptr || figure->write_index_corrupt != 0 || figure->playing == 0) {
         return std::nullopt;
     }
     const std::int64_t bytes_left = std::max<std::int64_t>(0, figure->write_index - figure->read_index);
@@ -106,6 +108,9 @@ struct PulseCuePlayer::DrainingCue {
     StreamHandle stream;
     OperationHandle drain;
     Clock::time_point give_up;
+    // Not yet started by the sink when its length had passed: the next cue waits for its drain,
+    // so that the two never sound together.
+    bool holds_next = false;
 
     bool drained() const { return finished(drain.get()) || !stream_good(stream.get()); }
 };
@@ -135,14 +140,23 @@ PulseCuePlayer::~PulseCuePlayer()
     settle();
 }
 
-// Every cue has been heard by the time play() returned; a stream whose drain the
-// server has not answered yet is corked, and would only be waited on until its give-up
-// time. What is left is to send what is queued before the process ends.
+// A cue the sink had not started when play() returned is waited for, as the process ending
+// would take its stream away; the others are heard, and their streams corked.
 void PulseCuePlayer::settle()
 {
     if (connection_) {
+        wait_for_unstarted();
         draining_.clear();
         connection_->flush(Clock::now() + kTargetLatency);
+    }
+}
+
+void PulseCuePlayer::wait_for_unstarted()
+{
+    for (const std::unique_ptr<DrainingCue>& cue : draining_) {
+        if (cue->holds_next) {
+            connection_->run_until([&cue] { return cue->drained(); }, cue->give_up);
+        }
     }
 }
 
@@ -152,6 +166,7 @@ void PulseCuePlayer::settle()
 // stream is let go of at the first cue after the answer came, or long after it should have.
 void PulseCuePlayer::let_go_of_drained()
 {
+    wait_for_unstarted();
     const Clock::time_point now = Clock::now();
     std::erase_if(
         draining_, [now](const std::unique_ptr<DrainingCue>& cue) { return cue->drained() || now >= cue->give_up; });
@@ -213,7 +228,7 @@ bool PulseCuePlayer::reach_server(milliseconds limit)
 // does not keep a desktop's sink from suspending when idle; a server that never
 // suspends its sink renders in small steps while the game is open (the private
 // test server woke some 400 times a second, against 0.5 with no stream).
-void PulseCuePlayer::ask_for_next_stream()
+void PulseCuePlayer::ask_for_next_stream(bool corked)
 {
     const pa_sample_spec format{
         PA_SAMPLE_S16NE, static_cast<std::uint32_t>(kFormat.sample_rate), static_cast<std::uint8_t>(kFormat.channels)};
@@ -226,7 +241,7 @@ void PulseCuePlayer::ask_for_next_stream()
     buffer.minreq = static_cast<std::uint32_t>(-1);
     buffer.fragsize = static_cast<std::uint32_t>(-1);
     const auto flags = static_cast<pa_stream_flags_t>(
-        PA_STREAM_ADJUST_LATENCY | PA_STREAM_INTERPOLATE_TIMING | PA_STREAM_START_CORKED);
+        PA_STREAM_ADJUST_LATENCY | PA_STREAM_INTERPOLATE_TIMING | (corked ? PA_STREAM_START_CORKED : 0));
     if (next_ && pulse().stream_connect_playback(next_.get(), nullptr, &buffer, flags, nullptr, nullptr) < 0) {
         next_.reset();
     }
@@ -240,7 +255,8 @@ void PulseCuePlayer::play_samples(std::span<const std::int16_t> samples)
 {
     const Clock::time_point start = Clock::now();
     if (!next_) {
-        ask_for_next_stream();
+        // Made for this cue, so not corked.
+        ask_for_next_stream(false);
     }
     StreamHandle stream = std::move(next_);
     if (!stream) {
@@ -265,25 +281,30 @@ void PulseCuePlayer::play_samples(std::span<const std::int16_t> samples)
     // The server's figure of when the last sample is heard, asked for now and read once the cue's
     // own length has passed, when the answer is long there.
     const OperationHandle timing(pulse().stream_update_timing_info(raw, nullptr, nullptr));
-    ask_for_next_stream();
+    ask_for_next_stream(true);
     connection_->still_there();
     const auto length
         = frames_to_time(samples.size() / static_cast<std::size_t>(kFormat.channels), kFormat.sample_rate);
     Clock::time_point end = start + length + kHeardAfterLength;
     connection_->doze_until([raw] { return !stream_good(raw); }, end, kDozeStep);
     pa_operation* const timing_asked = timing.get();
+    std::optional<Clock::time_point> heard;
     if (connection_->run_until([timing_asked] { return finished(timing_asked); }, Clock::now() + kSetUpLimit)) {
-        end = heard_by(raw).value_or(end);
+        heard = heard_by(raw);
+        end = heard.value_or(end);
     }
     connection_->doze_until([raw] { return !stream_good(raw); }, end, kDozeStep);
     if (stream_good(raw)) {
         auto cue = std::make_unique<DrainingCue>(
             DrainingCue{std::move(stream), std::move(drain), end + kLongestSinkLatency});
         if (!cue->drained()) {
-            // Heard, by the figure, but not yet drained: corked, it neither keeps a
-            // desktop's sink from suspending nor is taken away.
-            pulse().operation_unref(pulse().stream_cork(raw, 1, nullptr, nullptr));
-            connection_->still_there();
+            if (heard) {
+                // Heard, by the figure, but not yet drained: corked, it neither keeps a
+                // desktop's sink from suspending nor is taken away.
+                pulse().operation_unref(pulse().stream_cork(raw, 1, nullptr, nullptr));
+                connection_->still_there();
+            }
+            cue->holds_next = !heard;
             draining_.push_back(std::move(cue));
         }
     }

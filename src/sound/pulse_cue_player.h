@@ -50,7 +50,8 @@ public:
     /** Plays the cue's file, or the default tone if the file is unusable, until its last sample is heard. */
     void play(Cue cue) override;
 
-    /** Lets go of every stream and sends what is still queued for the server. */
+    /** Waits for a cue the sink had not started yet to drain, at most until long after it should have; then lets go
+     * of every stream and sends what is still queued for the server. */
     void settle() override;
 
     /** True while the server is there. Once it has gone, a cue tries to reach it again (no more often than
@@ -66,8 +67,9 @@ private:
     struct DrainingCue;
 
     void play_samples(std::span<const std::int16_t> samples);
-    void ask_for_next_stream();
+    void ask_for_next_stream(bool corked);
     void let_go_of_drained();
+    void wait_for_unstarted();
     void drop_connection();
     bool retry_due() const;
     bool reach_server(std::chrono::milliseconds limit);
