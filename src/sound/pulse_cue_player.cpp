@@ -50,6 +50,9 @@ constexpr milliseconds kHeardAfterLength{3};
 // drained that long after its end never will, and its stream is let go of all the same.
 constexpr milliseconds kLongestSinkLatency{2500};
 
+// One frame of kFormat: a 16-bit sample per channel.
+constexpr std::int64_t kFrameBytes = static_cast<std::int64_t>(sizeof(std::int16_t)) * PulseCuePlayer::kFormat.channels;
+
 using StreamHandle = std::unique_ptr<pa_stream, PulseCuePlayer::StreamRelease>;
 
 struct OperationRelease {
@@ -79,9 +82,8 @@ std::optional<Clock::time_point> heard_by(pa_stream* stream)
         return std::nullopt;
     }
     const std::int64_t bytes_left = std::max<std::int64_t>(0, figure->write_index - figure->read_index);
-    const auto frame_bytes = static_cast<std::int64_t>(sizeof(std::int16_t)) * PulseCuePlayer::kFormat.channels;
     const microseconds left
-        = frames_to_time(static_cast<std::size_t>(bytes_left / frame_bytes), PulseCuePlayer::kFormat.sample_rate)
+        = frames_to_time(static_cast<std::size_t>(bytes_left / kFrameBytes), PulseCuePlayer::kFormat.sample_rate)
         + microseconds(figure->sink_usec);
     const auto taken = std::chrono::system_clock::time_point(
         std::chrono::seconds(figure->timestamp.tv_sec) + microseconds(figure->timestamp.tv_usec));
@@ -235,13 +237,11 @@ void PulseCuePlayer::ask_for_next_stream(bool corked)
     next_.reset(pulse().stream_new(connection_->context(), "cue", &format, nullptr));
     pa_buffer_attr buffer{};
     buffer.maxlength = static_cast<std::uint32_t>(-1);
-    buffer.tlength = static_cast<std::uint32_t>(kFormat.sample_rate * kFormat.channels
-        * static_cast<int>(sizeof(std::int16_t)) * kTargetLatency.count() / 1000);
+    buffer.tlength = static_cast<std::uint32_t>(kFrameBytes * kFormat.sample_rate * kTargetLatency.count() / 1000);
     buffer.prebuf = static_cast<std::uint32_t>(-1);
     buffer.minreq = static_cast<std::uint32_t>(-1);
     buffer.fragsize = static_cast<std::uint32_t>(-1);
-    const auto flags = static_cast<pa_stream_flags_t>(
-        PA_STREAM_ADJUST_LATENCY | PA_STREAM_INTERPOLATE_TIMING | (corked ? PA_STREAM_START_CORKED : 0));
+    const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_ADJUST_LATENCY | (corked ? PA_STREAM_START_CORKED : 0));
     if (next_ && pulse().stream_connect_playback(next_.get(), nullptr, &buffer, flags, nullptr, nullptr) < 0) {
         next_.reset();
     }
